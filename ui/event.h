@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "ui/geometry.h"
+
+// Input as a screen delivers it to the toolkit. Text is already Windows-1252:
+// a screen converts from its own encoding and drops what has no byte there.
+
+namespace ui {
+
+enum class Key {
+    character,  // a printable byte, in KeyEvent::byte
+    enter,
+    escape,
+    tab,
+    backspace,
+    del,
+    left,
+    right,
+    up,
+    down,
+    home,
+    end,
+    pageUp,
+    pageDown,
+    f1,
+    space,
+};
+
+struct Modifiers {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+    friend constexpr bool operator==(Modifiers, Modifiers) = default;
+};
+
+struct KeyEvent {
+    Key key = Key::character;
+    unsigned char byte = 0;  // Windows-1252, for Key::character (and ' ' for Key::space)
+    Modifiers modifiers;
+};
+
+enum class MouseAction { press, release };
+
+struct MouseEvent {
+    MouseAction action = MouseAction::press;
+    Point at;        // the cell under the pointer
+    int button = 1;  // 1 is the left button
+};
+
+// A bracketed paste: the whole pasted text at once, in Windows-1252.
+struct PasteEvent {
+    std::string text;
+};
+
+// The screen changed size; the toolkit repaints everything.
+struct ResizeEvent {
+    Size size;
+};
+
+using Event = std::variant<KeyEvent, MouseEvent, PasteEvent, ResizeEvent>;
+
+}  // namespace ui
