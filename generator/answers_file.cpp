@@ -1,0 +1,160 @@
+#include "generator/answers_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
+
+namespace generator {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+
+// The answers file, open and locked against every other process until it is closed. The lock is
+// advisory and taken without waiting: a second opener fails at once, as with an exclusive open.
+class ExclusiveFile {
+  public:
+    ExclusiveFile(const fs::path& file, int flags, std::string_view operation)
+        : file_(file), descriptor_(::open(file.c_str(), flags | O_CLOEXEC, 0666)) {
+        if (descriptor_ < 0) {
+            throw FileError(operation, file_, lastError());
+        }
+        if (::flock(descriptor_, LOCK_EX | LOCK_NB) != 0) {
+            const std::error_code error =
+                errno == EWOULDBLOCK ? make_error_code(FileErrc::sharingViolation) : lastError();
+            ::close(descriptor_);
+            throw FileError(operation, file_, error);
+        }
+    }
+    ~ExclusiveFile() { ::close(descriptor_); }
+    ExclusiveFile(const ExclusiveFile&) = delete;
+    ExclusiveFile& operator=(const ExclusiveFile&) = delete;
+
+    // Emptied only once locked, so that a file another process holds is never cut short.
+    void empty() {
+        if (::ftruncate(descriptor_, 0) != 0) {
+            throw FileError("cannot empty", file_, lastError());
+        }
+    }
+
+    void seek(off_t offset, int whence) {
+        if (::lseek(descriptor_, offset, whence) < 0) {
+            throw FileError("cannot seek in", file_, lastError());
+        }
+    }
+
+    void write(std::string_view bytes) {
+        while (!bytes.empty()) {
+            const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
+            if (written < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                throw FileError("cannot write", file_, lastError());
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
+    }
+
+    // Reads up to `size` bytes from the current position; fewer only at the end of the file.
+    std::size_t read(char* buffer, std::size_t size) {
+        std::size_t total = 0;
+        while (total < size) {
+            const ssize_t got = ::read(descriptor_, buffer + total, size - total);
+            if (got < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                throw FileError("cannot read", file_, lastError());
+            }
+            if (got == 0) {
+                break;
+            }
+            total += static_cast<std::size_t>(got);
+        }
+        return total;
+    }
+
+  private:
+    fs::path file_;
+    int descriptor_;
+};
+
+void writeLine(ExclusiveFile& file, std::string_view text) {
+    std::string line(text);
+    line += '\n';
+    file.write(line);
+}
+
+// Moves past the rest of a line that did not fit its chunk and returns the offset just after its
+// LF, or the end of the file.
+off_t skipRestOfLine(ExclusiveFile& file, off_t offset) {
+    char buffer[64];
+    for (;;) {
+        const std::size_t got = file.read(buffer, sizeof buffer);
+        const char* lineFeed = std::find(buffer, buffer + got, '\n');
+        if (lineFeed != buffer + got) {
+            return offset + (lineFeed - buffer) + 1;
+        }
+        offset += static_cast<off_t>(got);
+        if (got < sizeof buffer) {
+            return offset;
+        }
+    }
+}
+
+}  // namespace
+
+void createAnswersFile(std::string_view text, const fs::path& file) {
+    ExclusiveFile answers(file, O_WRONLY | O_CREAT, "cannot create");
+    answers.empty();
+    writeLine(answers, text);
+}
+
+void appendAnswer(std::string_view text, const fs::path& file) {
+    ExclusiveFile answers(file, O_WRONLY, "cannot append to");
+    answers.seek(0, SEEK_END);
+    writeLine(answers, text);
+}
+
+Answers readAnswers(const fs::path& file) {
+    ExclusiveFile answersFile(file, O_RDONLY, "cannot read");
+    answersFile.seek(0, SEEK_SET);
+    Answers answers;
+    std::vector<char> chunk;
+    off_t lineStart = 0;
+    for (const AnswerField& field : answerFields) {
+        chunk.resize(field.chunk());
+        const std::size_t got = answersFile.read(chunk.data(), chunk.size());
+        const auto end = chunk.begin() + static_cast<std::ptrdiff_t>(got);
+        const auto lineFeed = std::find(chunk.begin(), end, '\n');
+        answers.*field.member = std::string(chunk.begin(), lineFeed);
+        if (lineFeed != end) {
+            lineStart += (lineFeed - chunk.begin()) + 1;
+            answersFile.seek(lineStart, SEEK_SET);
+        } else if (got == chunk.size()) {
+            lineStart = skipRestOfLine(answersFile, lineStart + static_cast<off_t>(got));
+            answersFile.seek(lineStart, SEEK_SET);
+        }
+        // Otherwise the file ended inside this line: the fields after it stay empty.
+    }
+    return answers;
+}
+
+void deleteAnswersFile(const fs::path& file) {
+    // Held open and locked while it is unlinked, so that a file another process is using is
+    // refused with a sharing violation instead of vanishing under it.
+    const ExclusiveFile answers(file, O_RDONLY, "cannot delete");
+    if (::unlink(file.c_str()) != 0) {
+        throw FileError("cannot delete", file, lastError());
+    }
+}
+
+}  // namespace generator

@@ -1,0 +1,74 @@
+// navisift-page: writes the detection page from an answers file, for authors who keep or edit
+// their answers outside the wizard. The answers file is left where it is.
+
+#include <exception>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "generator/answers_file.h"
+#include "generator/detection_page.h"
+#include "generator/page_tool/options.h"
+#include "generator/version.h"
+
+namespace {
+
+using namespace generator;
+
+enum ExitStatus {
+    success = 0,
+    pageNotWritten = 1,
+    badInput = 2,  // a usage error or an unreadable answers file
+};
+
+constexpr std::string_view programName = "navisift-page";
+
+int fail(ExitStatus status, const std::string& message) {
+    std::cerr << programName << ": " << message << '\n';
+    return status;
+}
+
+int writePage(const page_tool::Options& options) {
+    Answers answers;
+    try {
+        answers = readAnswers(options.answers);
+    } catch (const FileError& error) {
+        return fail(badInput, "cannot read " + error.file().string() + ": " + error.cause());
+    }
+    std::error_code cause;
+    switch (writeDetectionPage(
+        answers, [](int) {}, options.output, cause)) {
+        case PageResult::written:
+            return success;
+        case PageResult::creationFailed:
+            return fail(pageNotWritten,
+                        "cannot create " + options.output.string() + ": " + cause.message());
+        case PageResult::writeFailed:
+            return fail(pageNotWritten, "cannot write " + options.output.string() + ": " +
+                                            cause.message() + "; the incomplete page was removed");
+    }
+    return pageNotWritten;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + std::min(argc, 1), argv + argc);
+    const page_tool::ParsedCommandLine commandLine = page_tool::parseCommandLine(arguments);
+    if (!commandLine.error.empty()) {
+        return fail(badInput, commandLine.error + " (try --help)");
+    }
+    if (commandLine.options.help) {
+        std::cout << page_tool::usageText();
+        return success;
+    }
+    if (commandLine.options.version) {
+        std::cout << programName << ' ' << productVersion << '\n';
+        return success;
+    }
+    try {
+        return writePage(commandLine.options);
+    } catch (const std::exception& error) {
+        return fail(pageNotWritten, error.what());
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace generator::page_tool {
+
+// What the command line of navisift-page asks for.
+struct Options {
+    std::filesystem::path answers;
+    std::filesystem::path output;
+    bool help = false;
+    bool version = false;
+};
+
+// A command-line option: `--name`, or `--name VALUE` / `--name=VALUE` when it takes a value.
+struct OptionSpec {
+    std::string_view name;
+    std::string_view valueName;  // empty for an option without a value
+    std::string_view description;
+    void (*apply)(Options& options, std::string_view value);
+
+    bool takesValue() const { return !valueName.empty(); }
+};
+
+std::span<const OptionSpec> optionSpecs();
+
+struct ParsedCommandLine {
+    Options options;
+    std::string error;  // empty when the command line is valid
+};
+
+// The arguments after the program name.
+ParsedCommandLine parseCommandLine(std::span<const std::string_view> arguments);
+
+// The text of --help.
+std::string usageText();
+
+}  // namespace generator::page_tool
