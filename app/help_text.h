@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+namespace app {
+
+// What F1 shows, in any dialog. Lines are kept short enough for the message box on an 80-column
+// terminal.
+inline constexpr std::string_view helpText =
+    "This wizard writes nvoutput.htm, a page that sends each\n"
+    "visitor to the page you name for the visitor's browser.\n"
+    "\n"
+    "Start asks one question per dialog: the site's address,\n"
+    "its base directory, the frame the page loads in (tick the\n"
+    "box if it loads in one), then one page per browser.\n"
+    "The last dialog saves the page in the working directory.\n"
+    "\n"
+    "Enter: Next (or the focused button)    Tab: next control\n"
+    "Space: tick the box    Alt+letter: the underlined button\n"
+    "Esc: close the dialog and end the wizard    F1: this help\n"
+    "\n"
+    "Quit forgets the answers and ends at once. About shows the\n"
+    "version; Browsers lists the browsers the page knows.";
+
+}  // namespace app

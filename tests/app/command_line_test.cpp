@@ -1,0 +1,74 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using app::StartRequest;
+
+struct ArgumentsCase {
+    std::vector<std::string> arguments;
+    StartRequest request;
+    std::string badArgument;
+};
+
+class Arguments : public testing::TestWithParam<ArgumentsCase> {};
+
+TEST_P(Arguments, DecideWhatTheProgramDoes) {
+    const ArgumentsCase& c = GetParam();
+    const app::ParsedArguments parsed = app::parseArguments(c.arguments);
+    EXPECT_EQ(parsed.request, c.request);
+    EXPECT_EQ(parsed.badArgument, c.badArgument);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Arguments,
+    testing::Values(ArgumentsCase{{}, StartRequest::runWizard, ""},
+                    ArgumentsCase{{"--help"}, StartRequest::showHelp, ""},
+                    ArgumentsCase{{"-h"}, StartRequest::showHelp, ""},
+                    ArgumentsCase{{"--version"}, StartRequest::showVersion, ""},
+                    ArgumentsCase{{"-V"}, StartRequest::showVersion, ""},
+                    ArgumentsCase{{"--colour"}, StartRequest::badArgument, "--colour"},
+                    ArgumentsCase{{"answers.txt"}, StartRequest::badArgument, "answers.txt"},
+                    ArgumentsCase{{"--help", "extra"}, StartRequest::badArgument, "extra"},
+                    ArgumentsCase{{"--HELP"}, StartRequest::badArgument, "--HELP"},
+                    ArgumentsCase{{""}, StartRequest::badArgument, ""}));
+
+struct TitleCase {
+    std::string programPath;
+    std::string title;
+};
+
+class Title : public testing::TestWithParam<TitleCase> {};
+
+TEST_P(Title, IsTheFileNameWithoutFolderAndExtension) {
+    EXPECT_EQ(app::applicationTitle(GetParam().programPath), GetParam().title);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Title,
+                         testing::Values(TitleCase{"navisift", "navisift"},
+                                         TitleCase{"/usr/local/bin/navisift", "navisift"},
+                                         TitleCase{"./build/bin/navisift", "navisift"},
+                                         TitleCase{"/tmp/wizard.bin", "wizard"},
+                                         TitleCase{"my.page.maker.exe", "my.page.maker"},
+                                         TitleCase{"../Page Maker", "Page Maker"}));
+
+TEST(OwnCommandLine, StartsWithThisTestProgramsPath) {
+    const std::vector<std::string> words = app::ownCommandLine();
+    ASSERT_FALSE(words.empty());
+    EXPECT_EQ(app::applicationTitle(words.front()), "app_logic_tests");
+}
+
+TEST(HelpAndVersion, NameTheProgramAsItWasCalled) {
+    EXPECT_EQ(app::versionText("wizard"), "wizard V1.0B7\n");
+    const std::string usage = app::usageText("wizard");
+    EXPECT_EQ(usage.rfind("Usage: wizard [--help | --version]\n", 0), 0u);
+    for (const char* file : {"config.cfg", "questions.txt", "nvoutput.htm"}) {
+        EXPECT_NE(usage.find(file), std::string::npos) << file;
+    }
+}
+
+}  // namespace
