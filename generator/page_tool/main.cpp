@@ -9,6 +9,7 @@
 #include "generator/answers_file.h"
 #include "generator/detection_page.h"
 #include "generator/page_tool/options.h"
+#include "generator/page_tool/preview.h"
 #include "generator/version.h"
 
 namespace {
@@ -50,6 +51,21 @@ int writePage(const page_tool::Options& options) {
     return pageNotWritten;
 }
 
+// --explain and --report: where the page for these answers sends its visitors.
+int showPreview(const page_tool::Options& options) {
+    Answers answers;
+    try {
+        answers = readAnswers(options.answers);
+    } catch (const FileError& error) {
+        return fail(badInput, "cannot read " + error.file().string() + ": " + error.cause());
+    }
+    page_tool::writePreview(std::cout, options, answers);
+    if (!std::cout.flush()) {
+        return fail(pageNotWritten, "cannot write the preview to the standard output");
+    }
+    return success;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,6 +83,9 @@ int main(int argc, char** argv) {
         return success;
     }
     try {
+        if (commandLine.options.report || commandLine.options.explains()) {
+            return showPreview(commandLine.options);
+        }
         return writePage(commandLine.options);
     } catch (const std::exception& error) {
         return fail(pageNotWritten, error.what());

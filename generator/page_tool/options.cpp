@@ -9,16 +9,44 @@
 namespace generator::page_tool {
 namespace {
 
-constexpr std::array<OptionSpec, 4> specs{{
+constexpr std::array<OptionSpec, 9> specs{{
     {"--answers", "FILE", "the answers file to read (default questions.txt); it is never deleted",
      [](Options& options, std::string_view value) { options.answers = value; }},
     {"--output", "FILE", "the detection page to write (default nvoutput.htm)",
      [](Options& options, std::string_view value) { options.output = value; }},
+    {"--explain", "UA", "show where the page sends a visitor with user agent UA; writes no page",
+     [](Options& options, std::string_view value) { options.explain = value; }},
+    {"--app-name", "NAME", "the visitor's navigator.appName, overriding the one UA implies",
+     [](Options& options, std::string_view value) { options.appName = value; }},
+    {"--app-version", "VERSION", "the visitor's navigator.appVersion, overriding the one from UA",
+     [](Options& options, std::string_view value) { options.appVersion = value; }},
+    {"--report", "", "show where the page sends each browser of a built-in list of real ones",
+     [](Options& options, std::string_view) { options.report = true; }},
+    {"--format", "FORMAT", "text (the default) or tsv, for --explain and --report",
+     [](Options& options, std::string_view value) { options.format = value; }},
     {"--help", "", "show this help and exit",
      [](Options& options, std::string_view) { options.help = true; }},
     {"--version", "", "show the version and exit",
      [](Options& options, std::string_view) { options.version = true; }},
 }};
+
+// The options of the routing preview go together in some ways only.
+std::string previewError(const Options& options) {
+    if (options.report && options.explains()) {
+        return "--report shows every listed browser; it takes no --explain, --app-name or "
+               "--app-version";
+    }
+    if (options.appName && !options.explain && !options.appVersion) {
+        return "--app-name needs --explain or --app-version";
+    }
+    if (options.format && *options.format != "text" && *options.format != "tsv") {
+        return "unknown format '" + *options.format + "' (text or tsv)";
+    }
+    if (options.format && !options.report && !options.explains()) {
+        return "--format applies to --explain and --report";
+    }
+    return {};
+}
 
 const OptionSpec* findSpec(std::string_view name) {
     const auto found = std::ranges::find(specs, name, &OptionSpec::name);
@@ -68,6 +96,7 @@ ParsedCommandLine parseCommandLine(std::span<const std::string_view> arguments) 
         }
         spec->apply(parsed.options, value);
     }
+    parsed.error = previewError(parsed.options);
     return parsed;
 }
 
@@ -76,18 +105,30 @@ std::string usageText() {
         "Usage: navisift-page [OPTION]...\n"
         "Writes the browser detection page from an answers file, without the wizard's dialogs.\n"
         "\n";
+    const auto left = [](const OptionSpec& spec) {
+        return "  " + std::string(spec.name) +
+               (spec.takesValue() ? " " + std::string(spec.valueName) : "");
+    };
+    std::size_t width = 0;
     for (const OptionSpec& spec : specs) {
-        std::string left = "  " + std::string(spec.name);
-        if (spec.takesValue()) {
-            left += " " + std::string(spec.valueName);
-        }
-        left.resize(std::max<std::size_t>(left.size() + 2, 18), ' ');
-        text += left + std::string(spec.description) + "\n";
+        width = std::max(width, left(spec).size() + 2);
+    }
+    for (const OptionSpec& spec : specs) {
+        std::string column = left(spec);
+        column.resize(width, ' ');
+        text += column + std::string(spec.description) + "\n";
     }
     text +=
         "\n"
-        "Exit status: 0 when the page was written, 1 when it could not be created or written,\n"
-        "2 for a usage error or an answers file that cannot be read.\n";
+        "With --explain, --app-version or --report no page is written: for the answers file, it\n"
+        "shows the test of the page that decides for a visitor and what the page then does: the\n"
+        "address and target it opens, nothing at all, or the unknown-browser alert. A user\n"
+        "agent's appVersion is what follows its first \"/\", and its appName is \"Microsoft\n"
+        "Internet Explorer\" when it holds \"MSIE\" and \"Netscape\" otherwise.\n"
+        "\n"
+        "Exit status: 0 when the page was written or the preview shown, 1 when the page could\n"
+        "not be created or written or the preview not shown, 2 for a usage error or an answers\n"
+        "file that cannot be read.\n";
     return text;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,6 +14,16 @@ struct Options {
     std::filesystem::path output;
     bool help = false;
     bool version = false;
+
+    // The routing preview instead of the page: one visitor, given by a user agent or by the two
+    // values the page tests, or every browser of the built-in list.
+    std::optional<std::string> explain;  // a user-agent string
+    std::optional<std::string> appName;
+    std::optional<std::string> appVersion;
+    bool report = false;
+    std::optional<std::string> format;  // "text" or "tsv"
+
+    bool explains() const { return explain || appName || appVersion; }
 };
 
 // A command-line option: `--name`, or `--name VALUE` / `--name=VALUE` when it takes a value.

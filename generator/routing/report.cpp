@@ -169,7 +169,8 @@ void writeReport(std::ostream& out, std::span<const KnownBrowser> browsers, cons
             }
         }
     }
-    out << routed.size() << " browsers" << summary << '\n';
+    out << routed.size() << (routed.size() == 1 ? " browser:" : " browsers:") << summary.substr(1)
+        << '\n';
 }
 
 }  // namespace generator::routing

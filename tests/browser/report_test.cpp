@@ -42,7 +42,7 @@ TEST(ReportTest, TextGroupsByOutcomeAndCounts) {
               "does: nothing happens\n"
               "Unknown-browser alert (1):\n"
               "  Chrome 120    no test holds: the alert \"You are Using a Unknown Browser\"\n"
-              "4 browsers, 2 sent to a page, 1 get nothing, 1 get the alert\n");
+              "4 browsers: 2 sent to a page, 1 get nothing, 1 get the alert\n");
 }
 
 TEST(ReportTest, TextLeavesOutEmptyGroupsButCountsThem) {
@@ -51,7 +51,7 @@ TEST(ReportTest, TextLeavesOutEmptyGroupsButCountsThem) {
     EXPECT_EQ(out.str(),
               "Unknown-browser alert (1):\n"
               "  Chrome 120  no test holds: the alert \"You are Using a Unknown Browser\"\n"
-              "1 browsers, 0 sent to a page, 0 get nothing, 1 get the alert\n");
+              "1 browser: 0 sent to a page, 0 get nothing, 1 get the alert\n");
 }
 
 TEST(ReportTest, TsvHasOneEscapedLinePerBrowser) {
