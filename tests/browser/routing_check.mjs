@@ -1,0 +1,145 @@
+// What the browser checks share: answer sets, pages written by navisift-page, its predictions for
+// every browser of its built-in list, and the comparison of a prediction with what a page did.
+
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+
+const fieldNames = [
+    'siteAddress', 'baseDirectory', 'targetFrame', 'pageNetscape2', 'pageNetscape3',
+    'pageNetscape4', 'pageNetscape45', 'pageExplorer3', 'pageExplorer4', 'pageExplorer5',
+    'pageAol3', 'pageAol4', 'pageWebTv',
+];
+const limits = [40, 60, 20, ...fieldNames.slice(3).map(() => 30)];
+
+function namedAnswers() {
+    const answers = { siteAddress: 'www.example.org', baseDirectory: '/authors/jane/', targetFrame: 'content' };
+    for (const field of fieldNames.slice(3)) {
+        answers[field] = `${field}.html`;
+    }
+    return answers;
+}
+
+// Answers whose texts a script literal cannot hold as they stand; the page must still hand them
+// to `open` byte for byte. The CR is what a line end of CR LF leaves in a field.
+export const answerSets = {
+    ordinary: namedAnswers(),
+    hostile: {
+        siteAddress: 'www.example.org/"a\'b"',
+        baseDirectory: '/dir with spaces\\net\t\\new\\<',
+        targetFrame: 'my "frame" \\ it\'s',
+        pageNetscape2: '/script>alert("x").html',
+        pageNetscape3: '</script><b>"x"</script>',
+        pageNetscape4: '<!-- hidden --> page.html\r',
+        pageNetscape45: '\\',
+        pageExplorer3: '"',
+        pageExplorer4: 'it\'s "quoted".html',
+        pageExplorer5: '</SCRIPT>.html',
+        pageAol3: '\\"',
+        pageAol4: 'a\\nb\\tc\\x41\\u0041.html',
+        pageWebTv: '<\\/ </ <!- \' "',
+    },
+};
+
+function run(tool, args) {
+    const result = spawnSync(tool, args, { encoding: 'latin1' });
+    assert.equal(result.status, 0, `navisift-page ${args.join(' ')} failed: ${result.stderr}`);
+    return result.stdout;
+}
+
+// A scratch folder holding the answers file and the detection page of one answer set.
+export function writeAnswerSet(tool, answers) {
+    fieldNames.forEach((name, at) =>
+        assert.ok(answers[name].length <= limits[at], `the test's ${name} is longer than the wizard allows`));
+    const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'navisift-routing-'));
+    const answersFile = path.join(folder, 'questions.txt');
+    const pageFile = path.join(folder, 'nvoutput.htm');
+    fs.writeFileSync(answersFile, Buffer.from(fieldNames.map((name) => `${answers[name]}\n`).join(''), 'latin1'));
+    run(tool, ['--answers', answersFile, '--output', pageFile]);
+    return { folder, answersFile, pageFile, remove: () => fs.rmSync(folder, { recursive: true, force: true }) };
+}
+
+const unescapeField = (field) =>
+    field.replace(/\\(.)/g, (_, c) => ({ t: '\t', r: '\r', n: '\n', '\\': '\\' })[c] ?? assert.fail(`bad escape \\${c}`));
+
+function readTsv(text) {
+    const [header, ...lines] = text.split('\n').filter((line) => line !== '');
+    const columns = header.split('\t');
+    return lines.map((line) => {
+        const fields = line.split('\t');
+        assert.equal(fields.length, columns.length, `a line of ${fields.length} fields: ${line}`);
+        return Object.fromEntries(columns.map((column, at) => [column, unescapeField(fields[at])]));
+    });
+}
+
+// navisift-page --report for these answers: one prediction per listed browser.
+export function report(tool, answersFile) {
+    const predictions = readTsv(run(tool, ['--answers', answersFile, '--report', '--format', 'tsv']));
+    assert.ok(predictions.length > 0, 'the report lists no browser');
+    return predictions;
+}
+
+// navisift-page --explain for one visitor, given as its user agent and its appName.
+export function explain(tool, answersFile, userAgent, appName) {
+    const predictions = readTsv(run(tool,
+        ['--answers', answersFile, '--explain', userAgent, '--app-name', appName, '--format', 'tsv']));
+    assert.equal(predictions.length, 1);
+    return predictions[0];
+}
+
+// The user agent a listed browser sent: its appVersion is what followed the first "/".
+export const userAgentOf = (prediction) => `Mozilla/${prediction.appVersion}`;
+
+// The calls of `open` and `alert` the page should make for a prediction.
+export function expectedCalls(prediction) {
+    switch (prediction.outcome) {
+        case 'open':
+            return [{ call: 'open', address: prediction.address, target: prediction.target }];
+        case 'nothing':
+            return [];
+        case 'alert':
+            return [{ call: 'alert', message: prediction.message }];
+        default:
+            return assert.fail(`unknown outcome ${prediction.outcome}`);
+    }
+}
+
+// Each set's predictions agree with the joined answers and with --explain, and with what
+// `visit(page, prediction)` saw the page do. Returns the number of disagreements.
+export async function checkEverySet(tool, visitAll) {
+    let failures = 0;
+    const check = async (name, body) => {
+        try {
+            await body();
+        } catch (error) {
+            failures += 1;
+            console.error(`FAIL ${name}\n  ${error.message.split('\n').join('\n  ')}`);
+        }
+    };
+    for (const [setName, answers] of Object.entries(answerSets)) {
+        const files = writeAnswerSet(tool, answers);
+        try {
+            const predictions = report(tool, files.answersFile);
+            for (const prediction of predictions) {
+                await check(`${setName}: ${prediction.browser}: --explain agrees with --report`, () => {
+                    const single = explain(tool, files.answersFile, userAgentOf(prediction), prediction.appName);
+                    assert.deepEqual({ ...single, browser: prediction.browser, source: prediction.source }, prediction);
+                    if (prediction.outcome === 'open') {
+                        assert.ok(prediction.address.startsWith(`http://${answers.siteAddress}${answers.baseDirectory}`));
+                        assert.equal(prediction.target, answers.targetFrame);
+                    }
+                });
+            }
+            const observed = await visitAll(files.pageFile, predictions);
+            predictions.forEach((prediction, at) => check(`${setName}: ${prediction.browser}`, () => {
+                assert.deepEqual(observed[at], expectedCalls(prediction));
+            }));
+            console.log(`${setName} answers: ${predictions.length} browsers run`);
+        } finally {
+            files.remove();
+        }
+    }
+    return failures;
+}
