@@ -1,0 +1,126 @@
+#include "ui/terminal/cell_look.h"
+
+#include <array>
+#include <cstdlib>
+
+namespace ui::terminal {
+namespace {
+
+// The six levels of each channel in the xterm colour cube.
+constexpr std::array<int, 6> cubeLevels{0x00, 0x5F, 0x87, 0xAF, 0xD7, 0xFF};
+
+// The classic sixteen colours in terminal order (black, red, green, yellow,
+// blue, magenta, cyan, white; then the bright ones).
+constexpr std::array<Color, 16> classicColors{{
+    {0x00, 0x00, 0x00},
+    {0x80, 0x00, 0x00},
+    {0x00, 0x80, 0x00},
+    {0x80, 0x80, 0x00},
+    {0x00, 0x00, 0x80},
+    {0x80, 0x00, 0x80},
+    {0x00, 0x80, 0x80},
+    {0xC0, 0xC0, 0xC0},
+    {0x80, 0x80, 0x80},
+    {0xFF, 0x00, 0x00},
+    {0x00, 0xFF, 0x00},
+    {0xFF, 0xFF, 0x00},
+    {0x00, 0x00, 0xFF},
+    {0xFF, 0x00, 0xFF},
+    {0x00, 0xFF, 0xFF},
+    {0xFF, 0xFF, 0xFF},
+}};
+
+constexpr int xtermBlack = 16;
+constexpr int xtermWhite = 231;
+constexpr int classicBlack = 0;
+constexpr int classicWhite = 7;
+
+int squaredDistance(Color a, Color b) {
+    const int dr = a.r - b.r;
+    const int dg = a.g - b.g;
+    const int db = a.b - b.b;
+    return dr * dr + dg * dg + db * db;
+}
+
+int nearestCubeLevel(int value) {
+    int best = 0;
+    for (int i = 1; i < static_cast<int>(cubeLevels.size()); ++i)
+        if (std::abs(cubeLevels[i] - value) < std::abs(cubeLevels[best] - value))
+            best = i;
+    return best;
+}
+
+int nearestOf(Color color, int count) {
+    int best = 0;
+    for (int i = 1; i < count; ++i)
+        if (squaredDistance(color, classicColors[i]) < squaredDistance(color, classicColors[best]))
+            best = i;
+    return best;
+}
+
+}  // namespace
+
+int nearestXterm256(Color color) {
+    const int r = nearestCubeLevel(color.r);
+    const int g = nearestCubeLevel(color.g);
+    const int b = nearestCubeLevel(color.b);
+    const Color cube{static_cast<std::uint8_t>(cubeLevels[r]),
+                     static_cast<std::uint8_t>(cubeLevels[g]),
+                     static_cast<std::uint8_t>(cubeLevels[b])};
+    const int cubeIndex = 16 + 36 * r + 6 * g + b;
+
+    // The grey ramp runs 8, 18, ..., 238 in 24 steps.
+    const int average = (color.r + color.g + color.b) / 3;
+    int step = (average - 8 + 5) / 10;
+    step = step < 0 ? 0 : (step > 23 ? 23 : step);
+    const auto level = static_cast<std::uint8_t>(8 + 10 * step);
+    const Color grey{level, level, level};
+
+    return squaredDistance(color, grey) < squaredDistance(color, cube) ? 232 + step : cubeIndex;
+}
+
+int nearestClassic16(Color color) {
+    return nearestOf(color, 16);
+}
+
+int nearestClassic8(Color color) {
+    return nearestOf(color, 8);
+}
+
+bool isDark(Color color) {
+    return 299 * color.r + 587 * color.g + 114 * color.b < 128 * 1000;
+}
+
+CellLook lookOf(const Cell& cell, ColorDepth depth) {
+    CellLook look;
+    if (hasStyle(cell.style, CellStyle::bold))
+        look.attributes = look.attributes | Attribute::bold;
+    if (hasStyle(cell.style, CellStyle::underline))
+        look.attributes = look.attributes | Attribute::underline;
+
+    switch (depth) {
+        case ColorDepth::monochrome:
+            if (isDark(cell.bg))
+                look.attributes = look.attributes | Attribute::reverse;
+            break;
+        case ColorDepth::eight: {
+            look.background = nearestClassic8(cell.bg);
+            const int foreground = nearestClassic16(cell.fg);
+            look.foreground = foreground % 8;
+            if (foreground >= 8)
+                look.attributes = look.attributes | Attribute::bold;
+            if (look.foreground == look.background && foreground < 8)
+                look.foreground = isDark(cell.bg) ? classicWhite : classicBlack;
+            break;
+        }
+        case ColorDepth::full256:
+            look.background = nearestXterm256(cell.bg);
+            look.foreground = nearestXterm256(cell.fg);
+            if (look.foreground == look.background)
+                look.foreground = isDark(cell.bg) ? xtermWhite : xtermBlack;
+            break;
+    }
+    return look;
+}
+
+}  // namespace ui::terminal

@@ -1,0 +1,230 @@
+#include "ui/terminal/terminal_screen.h"
+
+#include <curses.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <array>
+#include <climits>
+#include <csignal>
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+#include "ui/cp1252.h"
+#include "ui/terminal/curses_keys.h"
+#include "ui/terminal/frame_diff.h"
+
+namespace ui::terminal {
+namespace {
+
+// Stand-ins for the drawing characters where the locale cannot show Unicode.
+struct AsciiStandIn {
+    char32_t code;
+    char ascii;
+};
+constexpr std::array<AsciiStandIn, 22> asciiStandIns{{
+    {U'─', '-'}, {U'━', '-'}, {U'═', '='}, {U'│', '|'}, {U'┃', '|'}, {U'║', '|'},
+    {U'┌', '+'}, {U'┐', '+'}, {U'└', '+'}, {U'┘', '+'}, {U'├', '+'}, {U'┤', '+'},
+    {U'┬', '+'}, {U'┴', '+'}, {U'┼', '+'}, {U'█', '#'}, {U'▓', '#'}, {U'▒', '#'},
+    {U'░', ':'}, {U'▀', '"'}, {U'▄', '_'}, {U'•', '*'},
+}};
+
+char32_t shownCharacter(char32_t code, bool showsUnicode) {
+    if (showsUnicode || code < 0x7F)
+        return code;
+    for (const AsciiStandIn& entry : asciiStandIns)
+        if (entry.code == code)
+            return static_cast<char32_t>(entry.ascii);
+    // Latin letters still show where the locale has them.
+    std::mbstate_t state{};
+    std::array<char, MB_LEN_MAX> bytes{};
+    if (std::wcrtomb(bytes.data(), static_cast<wchar_t>(code), &state) !=
+        static_cast<std::size_t>(-1))
+        return code;
+    return U'?';
+}
+
+attr_t cursesAttributes(Attribute attributes) {
+    attr_t result = A_NORMAL;
+    if (hasAttribute(attributes, Attribute::bold))
+        result |= A_BOLD;
+    if (hasAttribute(attributes, Attribute::underline))
+        result |= A_UNDERLINE;
+    if (hasAttribute(attributes, Attribute::reverse))
+        result |= A_REVERSE;
+    return result;
+}
+
+int millisecondsUntil(Clock::time_point deadline) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0)
+        return 0;
+    return left > INT_MAX ? INT_MAX : static_cast<int>(left);
+}
+
+bool terminalHungUp() {
+    pollfd input{STDIN_FILENO, POLLIN, 0};
+    return ::poll(&input, 1, 0) > 0 && (input.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+}  // namespace
+
+TerminalScreen::TerminalScreen()
+    : session_(std::make_unique<TerminalSession>()), decoder_(&cp1252::fromUnicode) {}
+
+TerminalScreen::~TerminalScreen() = default;
+
+Size TerminalScreen::size() const {
+    int rows = 0;
+    int columns = 0;
+    getmaxyx(stdscr, rows, columns);
+    return {columns, rows};
+}
+
+void TerminalScreen::present(const Frame& frame) {
+    frame_ = frame;
+    draw();
+}
+
+void TerminalScreen::draw() {
+    const Size terminal = size();
+    const Size needed = frame_.canvas.size();
+    if (needed.width > terminal.width || needed.height > terminal.height) {
+        drawNotice(needed);
+        return;
+    }
+    if (tooSmall_ || shown_.size() != needed) {
+        tooSmall_ = false;
+        werase(stdscr);
+        shown_ = Canvas();
+    }
+    for (const CellRun& run : changedRuns(shown_, frame_.canvas))
+        for (int x = run.start.x; x < run.start.x + run.length; ++x)
+            drawCell({x, run.start.y}, frame_.canvas.at({x, run.start.y}));
+    shown_ = frame_.canvas;
+
+    if (frame_.caret && frame_.canvas.bounds().contains(*frame_.caret)) {
+        wmove(stdscr, frame_.caret->y, frame_.caret->x);
+        curs_set(1);
+    } else {
+        curs_set(0);
+    }
+    wnoutrefresh(stdscr);
+    doupdate();
+}
+
+void TerminalScreen::drawNotice(Size needed) {
+    tooSmall_ = true;
+    shown_ = Canvas();
+    const Size terminal = size();
+    const std::array<std::string, 3> lines{
+        "The terminal is too small.",
+        "It needs " + std::to_string(needed.width) + " x " + std::to_string(needed.height) +
+            ", it has " + std::to_string(terminal.width) + " x " + std::to_string(terminal.height) +
+            ".",
+        "Enlarge it to go on.",
+    };
+    werase(stdscr);
+    wattrset(stdscr, A_NORMAL);
+    const int top = (terminal.height - static_cast<int>(lines.size())) / 2;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int length = static_cast<int>(lines[i].size());
+        const int left = length < terminal.width ? (terminal.width - length) / 2 : 0;
+        mvwaddnstr(stdscr, top + static_cast<int>(i), left, lines[i].c_str(), terminal.width);
+    }
+    curs_set(0);
+    wnoutrefresh(stdscr);
+    doupdate();
+}
+
+void TerminalScreen::drawCell(Point at, const Cell& cell) {
+    const CellLook look = lookOf(cell, session_->colorDepth());
+    const std::array<wchar_t, 2> text{
+        static_cast<wchar_t>(shownCharacter(cell.ch, session_->showsUnicode())), L'\0'};
+    int pair = colorPair(look);
+    cchar_t shown{};
+    setcchar(&shown, text.data(), cursesAttributes(look.attributes), 0, &pair);
+    // The last cell of the screen cannot move the cursor on; curses still draws it.
+    mvwadd_wch(stdscr, at.y, at.x, &shown);
+}
+
+int TerminalScreen::colorPair(CellLook look) {
+    if (look.foreground < 0 || look.background < 0)
+        return 0;
+    const auto key = std::make_pair(look.foreground, look.background);
+    if (const auto found = pairs_.find(key); found != pairs_.end())
+        return found->second;
+    const int pair = static_cast<int>(pairs_.size()) + 1;
+    if (pair >= COLOR_PAIRS || init_extended_pair(pair, look.foreground, look.background) == ERR)
+        return 0;  // out of pairs: the terminal's own colours still read
+    pairs_.emplace(key, pair);
+    return pair;
+}
+
+std::optional<Event> TerminalScreen::waitForEvent(std::optional<Clock::time_point> deadline) {
+    for (;;) {
+        while (auto event = decoder_.takeEvent()) {
+            // While the notice is up the dialog cannot be seen, so nothing may act on it.
+            if (tooSmall_ && !std::holds_alternative<ResizeEvent>(*event))
+                continue;
+            return event;
+        }
+        int timeout = -1;  // block until input
+        if (deadline) {
+            if (Clock::now() >= *deadline)
+                return std::nullopt;
+            timeout = millisecondsUntil(*deadline);
+        }
+        if (const auto patience = decoder_.patience()) {
+            const int wait = static_cast<int>(patience->count());
+            timeout = timeout < 0 ? wait : std::min(timeout, wait);
+        }
+        readInput(timeout);
+    }
+}
+
+void TerminalScreen::readInput(int timeoutMilliseconds) {
+    wtimeout(stdscr, timeoutMilliseconds);
+    wint_t input = 0;
+    const int result = wget_wch(stdscr, &input);
+    if (result == ERR) {
+        if (decoder_.patience()) {
+            decoder_.feed(Idle{});
+        } else if (timeoutMilliseconds < 0 && terminalHungUp()) {
+            std::raise(SIGHUP);  // the terminal is gone: give back what can be given, and end
+        }
+        return;
+    }
+    if (result != KEY_CODE_YES) {
+        decoder_.feed(TypedCharacter{static_cast<char32_t>(input)});
+        return;
+    }
+    const int code = static_cast<int>(input);
+    if (code == KEY_RESIZE) {
+        onResize();
+        return;
+    }
+    if (const auto key = keyOfCursesCode(code))
+        decoder_.feed(*key);
+}
+
+void TerminalScreen::onResize() {
+    // Whatever the terminal kept of the old picture cannot be trusted.
+    clearok(curscr, TRUE);
+    shown_ = Canvas();
+    draw();
+    decoder_.feed(ResizeEvent{size()});
+}
+
+void TerminalScreen::normalEnd() {
+    session_->giveBack();
+}
+
+void TerminalScreen::quickExit(int exitCode) {
+    session_->giveBack();
+    std::fflush(nullptr);
+    ::_exit(exitCode);
+}
+
+}  // namespace ui::terminal

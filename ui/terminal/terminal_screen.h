@@ -1,0 +1,49 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <utility>
+
+#include "ui/screen.h"
+#include "ui/terminal/input_decoder.h"
+#include "ui/terminal/terminal_session.h"
+
+// The screen people see: a real terminal, through curses. Each frame is sent
+// as the cells that changed since the last one; input waits without polling
+// until a key, a click, a paste, a resize or the caller's deadline. A frame
+// larger than the terminal is not drawn: a short notice asks for a larger
+// terminal, input other than resizing is ignored, and the frame comes back as
+// soon as it fits.
+
+namespace ui::terminal {
+
+class TerminalScreen final : public Screen {
+  public:
+    // Takes over the terminal; throws std::runtime_error where there is none.
+    TerminalScreen();
+    ~TerminalScreen() override;
+
+    Size size() const override;
+    void present(const Frame& frame) override;
+    std::optional<Event> waitForEvent(std::optional<Clock::time_point> deadline) override;
+    Clock::time_point now() const override { return Clock::now(); }
+    void normalEnd() override;
+    [[noreturn]] void quickExit(int exitCode) override;
+
+  private:
+    void draw();
+    void drawNotice(Size needed);
+    void drawCell(Point at, const Cell& cell);
+    int colorPair(CellLook look);
+    void readInput(int timeoutMilliseconds);
+    void onResize();
+
+    std::unique_ptr<TerminalSession> session_;
+    InputDecoder decoder_;
+    Frame frame_;                               // the frame last given
+    Canvas shown_;                              // what the terminal shows of it
+    bool tooSmall_ = false;                     // the notice is up instead of the frame
+    std::map<std::pair<int, int>, int> pairs_;  // colour pairs by (foreground, background)
+};
+
+}  // namespace ui::terminal

@@ -1,0 +1,184 @@
+#include "ui/terminal/terminal_session.h"
+
+#include <curses.h>
+#include <langinfo.h>
+#include <term.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <array>
+#include <clocale>
+#include <csignal>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace ui::terminal {
+namespace {
+
+// Long enough for an Alt+letter's two bytes to arrive together, short enough
+// that Esc alone acts at once.
+constexpr int escapeDelayMilliseconds = 25;
+
+// Button press and release reports in the SGR encoding, and bracketed paste.
+// The reports are read by the screen's own decoder, which sees press and
+// release apart even when both arrive in one read.
+constexpr std::string_view extraModesOn = "\x1b[?1000h\x1b[?1006h\x1b[?2004h";
+// Every mouse mode a terminal may have been switched to, and bracketed paste.
+constexpr std::string_view extraModesOff =
+    "\x1b[?2004l\x1b[?1000l\x1b[?1002l\x1b[?1003l\x1b[?1006l";
+
+constexpr std::array<int, 4> endingSignals{SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+constexpr std::array<int, 5> crashSignals{SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+constexpr std::size_t handledSignalCount = endingSignals.size() + crashSignals.size();
+
+// What a signal handler needs to give the terminal back, prepared in advance
+// because a handler may only write bytes and set terminal attributes.
+struct Restoration {
+    volatile std::sig_atomic_t pending = 0;
+    termios original{};
+    std::array<char, 512> bytes{};
+    std::size_t length = 0;
+    std::array<struct sigaction, handledSignalCount> previousActions{};
+};
+Restoration restoration;
+
+// The curses screen of the one session.
+SCREEN* cursesScreen = nullptr;
+
+void writeAll(const char* data, std::size_t length) {
+    while (length > 0) {
+        const ssize_t written = ::write(STDOUT_FILENO, data, length);
+        if (written <= 0)
+            return;  // a hung-up terminal takes nothing more
+        data += written;
+        length -= static_cast<std::size_t>(written);
+    }
+}
+
+void restoreFromSignal(int signalNumber) {
+    if (restoration.pending) {
+        restoration.pending = 0;
+        writeAll(restoration.bytes.data(), restoration.length);
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &restoration.original);
+    }
+    // The action is the default again (SA_RESETHAND); the signal is blocked
+    // while this runs, so it takes effect as soon as the handler returns.
+    std::raise(signalNumber);
+}
+
+// A terminfo string, or nothing when the terminal lacks it.
+std::string_view capability(const char* name) {
+    const char* value = tigetstr(name);
+    if (value == nullptr || value == reinterpret_cast<const char*>(-1))
+        return {};
+    return value;
+}
+
+void prepareRestorationBytes() {
+    std::string bytes(extraModesOff);
+    for (const char* name : {"sgr0", "cnorm", "rmkx", "rmcup"})
+        bytes += capability(name);
+    const std::size_t length = std::min(bytes.size(), restoration.bytes.size());
+    std::memcpy(restoration.bytes.data(), bytes.data(), length);
+    restoration.length = length;
+}
+
+void installSignalHandlers() {
+    struct sigaction action {};
+    action.sa_handler = restoreFromSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESETHAND;
+    std::size_t slot = 0;
+    for (int signalNumber : endingSignals)
+        sigaction(signalNumber, &action, &restoration.previousActions[slot++]);
+    for (int signalNumber : crashSignals)
+        sigaction(signalNumber, &action, &restoration.previousActions[slot++]);
+}
+
+void removeSignalHandlers() {
+    std::size_t slot = 0;
+    for (int signalNumber : endingSignals)
+        sigaction(signalNumber, &restoration.previousActions[slot++], nullptr);
+    for (int signalNumber : crashSignals)
+        sigaction(signalNumber, &restoration.previousActions[slot++], nullptr);
+}
+
+// cbreak keeps Ctrl+C a signal; flow control and suspend would only freeze or
+// stop a dialog, so their keys are plain input here.
+void freeFlowControlAndSuspendKeys() {
+    termios modes{};
+    if (::tcgetattr(STDIN_FILENO, &modes) != 0)
+        return;
+    modes.c_iflag &= ~static_cast<tcflag_t>(IXON);
+    modes.c_cc[VSUSP] = _POSIX_VDISABLE;
+    ::tcsetattr(STDIN_FILENO, TCSANOW, &modes);
+    def_prog_mode();
+}
+
+ColorDepth detectColorDepth() {
+    if (!has_colors() || start_color() == ERR)
+        return ColorDepth::monochrome;
+    if (COLORS >= 256)
+        return ColorDepth::full256;
+    if (COLORS >= 8)
+        return ColorDepth::eight;
+    return ColorDepth::monochrome;
+}
+
+}  // namespace
+
+TerminalSession::TerminalSession() {
+    if (!::isatty(STDIN_FILENO) || !::isatty(STDOUT_FILENO))
+        throw std::runtime_error("standard input and output must be a terminal");
+    if (::tcgetattr(STDIN_FILENO, &restoration.original) != 0)
+        throw std::runtime_error("the terminal's modes cannot be read");
+
+    std::setlocale(LC_ALL, "");
+    showsUnicode_ = std::string_view(nl_langinfo(CODESET)) == "UTF-8";
+
+    // Our handlers first: curses leaves alone the signals that already have one.
+    installSignalHandlers();
+    cursesScreen = newterm(nullptr, stdout, stdin);
+    if (cursesScreen == nullptr) {
+        removeSignalHandlers();
+        throw std::runtime_error("the terminal type is unknown (check TERM)");
+    }
+    prepareRestorationBytes();
+    restoration.pending = 1;
+    active_ = true;
+
+    cbreak();
+    noecho();
+    nonl();
+    intrflush(stdscr, FALSE);
+    keypad(stdscr, TRUE);
+    keyok(KEY_MOUSE, FALSE);  // mouse reports reach the screen's decoder as they are
+    set_escdelay(escapeDelayMilliseconds);
+    freeFlowControlAndSuspendKeys();
+    colorDepth_ = detectColorDepth();
+    curs_set(0);
+    refresh();
+    writeAll(extraModesOn.data(), extraModesOn.size());
+}
+
+TerminalSession::~TerminalSession() {
+    giveBack();
+}
+
+void TerminalSession::giveBack() {
+    if (!active_)
+        return;
+    active_ = false;
+    curs_set(1);
+    endwin();
+    delscreen(cursesScreen);
+    cursesScreen = nullptr;
+    restoration.pending = 0;
+    writeAll(extraModesOff.data(), extraModesOff.size());
+    ::tcsetattr(STDIN_FILENO, TCSANOW, &restoration.original);
+    removeSignalHandlers();
+}
+
+}  // namespace ui::terminal
