@@ -91,6 +91,9 @@ void InputDecoder::feed(const RawInput& input) {
         case State::controlSequence:
             feedControlSequence(input);
             break;
+        case State::legacyMouse:
+            feedLegacyMouse(input);
+            break;
         case State::paste:
             feedPaste(input);
             break;
@@ -114,6 +117,7 @@ std::optional<std::chrono::milliseconds> InputDecoder::patience() const {
             return std::nullopt;
         case State::escape:
         case State::controlSequence:
+        case State::legacyMouse:
             return sequencePatience;
         case State::paste:
         case State::pasteEscape:
