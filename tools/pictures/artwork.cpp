@@ -73,12 +73,16 @@ IndexedImage splashPicture() {
     const std::uint8_t gold = cube(5, 4, 1);
     IndexedImage image = blank(width, height, night);
     Painter painter(image);
-    const BlockGrid blocks = terminalBlocks(width, height);  // 62 x 22
+    // The splash dialog shows the picture in its frame at 7,7: 63 x 11 cells.
+    const ui::Size cells = ui::units::toCells({7, 7, ui::units::unitsFromPixelsX(width),
+                                               ui::units::unitsFromPixelsY(height)})
+                               .size();
+    const BlockGrid blocks({width, height}, {cells.width, cells.height * 2});
 
     // A lighter band behind the name, like a horizon.
-    painter.rect(blocks.block(0, 4, 62, 14), cube(0, 1, 2));
-    painter.rect(blocks.block(0, 4, 62, 1), cube(0, 2, 3));
-    painter.rect(blocks.block(0, 17, 62, 1), cube(0, 2, 3));
+    painter.rect(blocks.block(0, 4, cells.width, 14), cube(0, 1, 2));
+    painter.rect(blocks.block(0, 4, cells.width, 1), cube(0, 2, 3));
+    painter.rect(blocks.block(0, 17, cells.width, 1), cube(0, 2, 3));
 
     // The rose fills 11 half rows of the band; it is round in pixels.
     const ui::Rect roseBlocks = blocks.block(1, 5, 16, 11);

@@ -42,8 +42,10 @@ void writeEnlarged(const std::filesystem::path& path, const Image& image, int sc
 }
 
 // A terminal cell drawn as 8 x 16 pixels, its two halves 8 x 8 each.
-void writeCells(const std::filesystem::path& path, const Image& image) {
-    const ui::Size cells = ui::units::pictureCells(image.width, image.height);
+// cells: as many as the picture takes where it shows; by default, its own size.
+void writeCells(const std::filesystem::path& path, const Image& image, ui::Size cells = {}) {
+    if (cells == ui::Size{})
+        cells = ui::units::pictureCells(image.width, image.height);
     const auto blocks = ui::image::toHalfBlocks(image, cells, {0xC0, 0xC0, 0xC0});
     Image shown{cells.width, cells.height * 2, {}};
     for (int row = 0; row < cells.height * 2; ++row) {
@@ -73,7 +75,7 @@ int main(int argc, char** argv) {
     const auto splashBytes = readFile(in / "splash.bmp");
     if (auto splash = ui::image::readBitmapFile(splashBytes)) {
         writeEnlarged(out / "splash.ppm", *splash, 3);
-        writeCells(out / "splash-cells.ppm", *splash);
+        writeCells(out / "splash-cells.ppm", *splash, ui::units::toCells({7, 7, 187, 86}).size());
     } else {
         report("splash.bmp", splash.error());
     }
