@@ -1,0 +1,299 @@
+#include "generator/answers_file.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/generator/scratch_folder.h"
+
+namespace generator {
+namespace {
+
+using testing::readBytes;
+using testing::ScratchFolder;
+using testing::writeBytes;
+
+Answers answersOf(const std::vector<std::string>& fields) {
+    Answers answers;
+    for (std::size_t at = 0; at < fields.size(); ++at) {
+        answers.*answerFields[at].member = fields[at];
+    }
+    return answers;
+}
+
+std::string linesOf(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line + '\n';
+    }
+    return bytes;
+}
+
+// Every answer at the longest length the wizard allows, each field of its own letter.
+std::vector<std::string> fullLengthFields() {
+    std::vector<std::string> fields;
+    char letter = 'a';
+    for (const AnswerField& field : answerFields) {
+        fields.emplace_back(field.limit, letter++);
+    }
+    return fields;
+}
+
+const std::vector<std::string> thirteenLines{
+    "www.example.org", "/site/",   "_self",    "ns2.html",  "ns3.html",  "ns4.html",  "ns45.html",
+    "ie3.html",        "ie4.html", "ie5.html", "aol3.html", "aol4.html", "webtv.html"};
+
+struct ReaderCase {
+    std::string name;
+    std::string bytes;
+    std::vector<std::string> fields;
+};
+
+std::vector<ReaderCase> readerCases() {
+    const std::string overLong(100, 'x');
+    std::vector<std::string> extraLines = thirteenLines;
+    extraLines.push_back("a fourteenth line");
+    extraLines.push_back("and a fifteenth");
+    return {
+        {"thirteen lines", linesOf(thirteenLines), thirteenLines},
+        {"every answer at full length", linesOf(fullLengthFields()), fullLengthFields()},
+        {"an empty file", "", {}},
+        {"empty lines", "www.example.org\n\n\nns2.html\n", {"www.example.org", "", "", "ns2.html"}},
+        {"a file that ends early", "www.example.org\n/site/\n", {"www.example.org", "/site/"}},
+        {"a last line without LF",
+         "www.example.org\n/site/\nframe",
+         {"www.example.org", "/site/", "frame"}},
+        {"a last line without LF, longer than its field",
+         "site\n/site/\n" + std::string(30, 'f'),
+         {"site", "/site/", std::string(21, 'f')}},
+        {"CR before LF",
+         "www.example.org\r\n/site/\r\n_self\r\n",
+         {"www.example.org\r", "/site/\r", "_self\r"}},
+        {"CR after a full-length answer",
+         std::string(40, 's') + "\r\n/site/\n",
+         {std::string(40, 's') + "\r", "/site/"}},
+        {"lines after the thirteenth", linesOf(extraLines), thirteenLines},
+        {"a line longer than its field",
+         "www.example.org\n" + overLong + "\n_self\nns2.html\n",
+         {"www.example.org", overLong.substr(0, 61), "_self", "ns2.html"}},
+        {"a line far longer than its field",
+         std::string(1000, 'y') + "\n/site/\n",
+         {std::string(41, 'y'), "/site/"}},
+        {"an over-long last line without LF",
+         "www.example.org\n" + overLong,
+         {"www.example.org", overLong.substr(0, 61)}},
+    };
+}
+
+void PrintTo(const ReaderCase& readerCase, std::ostream* out) {
+    *out << readerCase.name;
+}
+
+class ReaderTest : public ::testing::TestWithParam<ReaderCase> {};
+
+TEST_P(ReaderTest, ReadsEachLineIntoItsField) {
+    const ScratchFolder folder;
+    writeBytes(folder / "questions.txt", GetParam().bytes);
+    EXPECT_EQ(readAnswers(folder / "questions.txt"), answersOf(GetParam().fields));
+}
+
+INSTANTIATE_TEST_SUITE_P(AnswersFile, ReaderTest, ::testing::ValuesIn(readerCases()),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             for (char& c : name) {
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             }
+                             return name;
+                         });
+
+TEST(AnswersFile, WritersLeaveOneLineEndedByLfPerAnswer) {
+    const ScratchFolder folder;
+    const auto file = folder / "questions.txt";
+    createAnswersFile(thirteenLines[0], file);
+    EXPECT_EQ(readBytes(file), "www.example.org\n");
+    for (std::size_t line = 1; line < thirteenLines.size(); ++line) {
+        appendAnswer(thirteenLines[line], file);
+    }
+    EXPECT_EQ(readBytes(file), linesOf(thirteenLines));
+    EXPECT_EQ(readAnswers(file), answersOf(thirteenLines));
+}
+
+TEST(AnswersFile, FullLengthAnswersComeBackWhole) {
+    const ScratchFolder folder;
+    const auto file = folder / "questions.txt";
+    const std::vector<std::string> fields = fullLengthFields();
+    createAnswersFile(fields[0], file);
+    for (std::size_t line = 1; line < fields.size(); ++line) {
+        appendAnswer(fields[line], file);
+    }
+    EXPECT_EQ(readAnswers(file), answersOf(fields));
+}
+
+TEST(AnswersFile, EmptyAnswerIsALineWithOnlyItsLf) {
+    const ScratchFolder folder;
+    const auto file = folder / "questions.txt";
+    createAnswersFile("", file);
+    appendAnswer("", file);
+    EXPECT_EQ(readBytes(file), "\n\n");
+}
+
+TEST(AnswersFile, CreateEmptiesAFileLeftFromAnEarlierRun) {
+    const ScratchFolder folder;
+    const auto file = folder / "questions.txt";
+    writeBytes(file, std::string(5000, 'z') + "\nold\n");
+    createAnswersFile("www.example.org", file);
+    EXPECT_EQ(readBytes(file), "www.example.org\n");
+}
+
+TEST(AnswersFile, DeleteRemovesTheFile) {
+    const ScratchFolder folder;
+    const auto file = folder / "questions.txt";
+    createAnswersFile("www.example.org", file);
+    deleteAnswersFile(file);
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+struct FailureCase {
+    std::string name;
+    std::function<void(const std::filesystem::path& folder)> prepare;
+    std::function<void(const std::filesystem::path& file)> operation;
+    std::errc cause;
+};
+
+std::vector<FailureCase> failureCases() {
+    const auto nothing = [](const std::filesystem::path&) {};
+    const auto directoryInTheWay = [](const std::filesystem::path& folder) {
+        std::filesystem::create_directory(folder / "questions.txt");
+    };
+    return {
+        {"read a missing file", nothing, [](const auto& file) { readAnswers(file); },
+         std::errc::no_such_file_or_directory},
+        {"append to a missing file", nothing, [](const auto& file) { appendAnswer("x", file); },
+         std::errc::no_such_file_or_directory},
+        {"delete a missing file", nothing, [](const auto& file) { deleteAnswersFile(file); },
+         std::errc::no_such_file_or_directory},
+        {"create in a missing folder", nothing,
+         [](const auto& file) {
+             createAnswersFile("x", file.parent_path() / "gone" / "questions.txt");
+         },
+         std::errc::no_such_file_or_directory},
+        {"create where a folder is", directoryInTheWay,
+         [](const auto& file) { createAnswersFile("x", file); }, std::errc::is_a_directory},
+        {"read a folder", directoryInTheWay, [](const auto& file) { readAnswers(file); },
+         std::errc::is_a_directory},
+    };
+}
+
+TEST(AnswersFile, FailuresThrowFileErrorWithTheCauseAndTheFile) {
+    for (const FailureCase& failure : failureCases()) {
+        SCOPED_TRACE(failure.name);
+        const ScratchFolder folder;
+        failure.prepare(folder.path());
+        const auto file = folder / "questions.txt";
+        try {
+            failure.operation(file);
+            ADD_FAILURE() << "no FileError";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.code(), std::make_error_code(failure.cause));
+            EXPECT_EQ(error.osError(), static_cast<int>(failure.cause));
+            EXPECT_EQ(error.cause(), std::make_error_code(failure.cause).message());
+            EXPECT_EQ(error.file().filename(), "questions.txt");
+        }
+    }
+}
+
+TEST(AnswersFile, AppendNeverCreatesTheFile) {
+    const ScratchFolder folder;
+    EXPECT_THROW(appendAnswer("x", folder / "questions.txt"), FileError);
+    EXPECT_FALSE(std::filesystem::exists(folder / "questions.txt"));
+}
+
+TEST(AnswersFile, FileErrorIsAFileSystemErrorThatNamesTheFile) {
+    const ScratchFolder folder;
+    try {
+        readAnswers(folder / "questions.txt");
+        FAIL() << "no error";
+    } catch (const std::filesystem::filesystem_error& error) {
+        EXPECT_EQ(error.path1(), folder / "questions.txt");
+        EXPECT_NE(std::string(error.what()).find("questions.txt"), std::string::npos);
+    }
+}
+
+// Another process with the answers file open and locked, until this object goes away.
+class OtherProcessHolding {
+  public:
+    explicit OtherProcessHolding(const std::filesystem::path& file) {
+        int ready[2];
+        int release[2];
+        if (::pipe(ready) != 0 || ::pipe(release) != 0) {
+            throw std::runtime_error("pipe");
+        }
+        child_ = ::fork();
+        if (child_ == 0) {
+            ::close(ready[0]);
+            ::close(release[1]);
+            const int descriptor = ::open(file.c_str(), O_RDWR);
+            const char locked = descriptor >= 0 && ::flock(descriptor, LOCK_EX) == 0 ? 'y' : 'n';
+            [[maybe_unused]] auto written = ::write(ready[1], &locked, 1);
+            char done;
+            [[maybe_unused]] auto got = ::read(release[0], &done, 1);
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        ::close(release[0]);
+        release_ = release[1];
+        char locked = 'n';
+        [[maybe_unused]] auto got = ::read(ready[0], &locked, 1);
+        ::close(ready[0]);
+        locked_ = locked == 'y';
+    }
+    ~OtherProcessHolding() {
+        ::close(release_);
+        ::waitpid(child_, nullptr, 0);
+    }
+    OtherProcessHolding(const OtherProcessHolding&) = delete;
+    OtherProcessHolding& operator=(const OtherProcessHolding&) = delete;
+
+    bool locked() const { return locked_; }
+
+  private:
+    pid_t child_ = -1;
+    int release_ = -1;
+    bool locked_ = false;
+};
+
+TEST(AnswersFile, AFileAnotherProcessHoldsIsASharingViolationAndStaysAsItIs) {
+    const std::vector<std::pair<std::string, std::function<void(const std::filesystem::path&)>>>
+        operations{
+            {"create", [](const auto& file) { createAnswersFile("new", file); }},
+            {"append", [](const auto& file) { appendAnswer("more", file); }},
+            {"read", [](const auto& file) { readAnswers(file); }},
+            {"delete", [](const auto& file) { deleteAnswersFile(file); }},
+        };
+    const ScratchFolder folder;
+    const auto file = folder / "questions.txt";
+    writeBytes(file, linesOf(thirteenLines));
+    const OtherProcessHolding other(file);
+    ASSERT_TRUE(other.locked());
+    for (const auto& [name, operation] : operations) {
+        SCOPED_TRACE(name);
+        try {
+            operation(file);
+            ADD_FAILURE() << "no FileError";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.code(), make_error_code(FileErrc::sharingViolation));
+            EXPECT_EQ(error.file(), file);
+            EXPECT_NE(error.cause().find("another process"), std::string::npos) << error.cause();
+        }
+        EXPECT_EQ(readBytes(file), linesOf(thirteenLines));
+    }
+}
+
+}  // namespace
+}  // namespace generator
