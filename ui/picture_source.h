@@ -22,6 +22,10 @@ class PictureSource {
 
     // A bitmap's own size in cells, if the resource exists.
     virtual std::optional<Size> bitmapCells(int /*resource*/) const { return std::nullopt; }
+    // A bitmap's own size in pixels, if the resource exists. The picture control
+    // measures it in dialog units from its own place, so that a bitmap as large as
+    // its frame fills the frame's cells exactly.
+    virtual std::optional<Size> bitmapPixels(int /*resource*/) const { return std::nullopt; }
     // Each paint returns false when it cannot paint; the placeholder is drawn then.
     virtual bool paintBitmap(int /*resource*/, Canvas&, Rect /*cells*/) const { return false; }
     virtual bool paintIcon(int /*resource*/, Canvas&, Rect /*cells*/) const { return false; }

@@ -65,6 +65,12 @@ std::optional<ui::Size> BuiltInPictures::bitmapCells(int resource) const {
     return ui::units::pictureCells(image->width, image->height);
 }
 
+std::optional<ui::Size> BuiltInPictures::bitmapPixels(int resource) const {
+    const ui::image::Image* image = bitmap(resource);
+    if (image == nullptr) return std::nullopt;
+    return ui::Size{image->width, image->height};
+}
+
 bool BuiltInPictures::paintBitmap(int resource, ui::Canvas& canvas, ui::Rect cells) const {
     const ui::image::Image* image = bitmap(resource);
     if (image == nullptr)

@@ -22,6 +22,7 @@ namespace res {
 class BuiltInPictures final : public ui::PictureSource {
   public:
     std::optional<ui::Size> bitmapCells(int resource) const override;
+    std::optional<ui::Size> bitmapPixels(int resource) const override;
     bool paintBitmap(int resource, ui::Canvas& canvas, ui::Rect cells) const override;
     bool paintIcon(int resource, ui::Canvas& canvas, ui::Rect cells) const override;
     std::optional<ui::ClipInfo> openClip(int resource) const override;

@@ -91,8 +91,9 @@ void Animation::paint(Canvas& canvas, Point origin, const PaintState&) const {
     }
     if (!clip_)
         return;
-    const Rect inner = hasStyle(WS_BORDER) ? Rect{r.x + 1, r.y + 1, r.width - 2, r.height - 2} : r;
-    pictureSource().paintClipFrame(clipResource_, frame_, canvas, inner);
+    // The clip is centred on the whole control: a border a cell wide would cut a
+    // clip made to fit inside a border one pixel wide.
+    pictureSource().paintClipFrame(clipResource_, frame_, canvas, r);
 }
 
 }  // namespace ui

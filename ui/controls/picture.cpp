@@ -8,6 +8,14 @@
 namespace ui {
 
 Rect Picture::pictureRect() const {
+    if (!isIcon()) {
+        if (const std::optional<Size> pixels = pictureSource().bitmapPixels(resource())) {
+            const units::UnitRect at = source().rect;
+            const Rect own = units::toCells({at.x, at.y, units::unitsFromPixelsX(pixels->width),
+                                             units::unitsFromPixelsY(pixels->height)});
+            return {rect().x, rect().y, own.width, own.height};
+        }
+    }
     const Size own = isIcon() ? units::pictureCells(32, 32)
                               : pictureSource().bitmapCells(resource()).value_or(rect().size());
     return {rect().x, rect().y, own.width, own.height};
