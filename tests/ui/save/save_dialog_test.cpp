@@ -1,4 +1,4 @@
-#include "generator/save/save_dlg.h"
+#include "generator/save/save_dialog.h"
 
 #include <gtest/gtest.h>
 
