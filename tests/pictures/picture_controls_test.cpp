@@ -1,0 +1,85 @@
+// The toolkit's picture and icon controls showing the built-in pictures: each at
+// its own size through the dialog-unit mapping, in half-block cells.
+
+#include <gtest/gtest.h>
+
+#include "res/dialog_templates.h"
+#include "res/pictures/built_in_pictures.h"
+#include "res/pictures/pictures.h"
+#include "ui/application.h"
+#include "ui/controls/picture.h"
+#include "ui/dialog.h"
+#include "ui/image/bitmap.h"
+#include "ui/image/half_blocks.h"
+#include "ui/image/icon.h"
+#include "ui/testing/scripted_screen.h"
+
+namespace {
+
+class PictureControlTest : public ::testing::Test {
+  protected:
+    PictureControlTest() { res::installBuiltInPictures(); }
+    ~PictureControlTest() override { ui::setPictureSource(nullptr); }
+
+    // Runs a dialog of the template and looks at its picture control once it shows.
+    void look(int templateNumber, const std::function<void(const ui::Picture&, ui::Rect)>& check) {
+        screen
+            .then([&] {
+                const ui::Dialog* dialog = screen.topDialog();
+                for (const auto& control : dialog->controls()) {
+                    if (const auto* picture = dynamic_cast<const ui::Picture*>(control.get())) {
+                        const ui::Rect client = dialog->clientRect();
+                        check(*picture, picture->pictureRect().translated(client.x, client.y));
+                        return;
+                    }
+                }
+                ADD_FAILURE() << "no picture in template " << templateNumber;
+            })
+            .key(ui::Key::escape);
+        ui::Dialog dialog(res::dialogTemplate(templateNumber));
+        dialog.runModal();
+    }
+
+    std::vector<ui::image::HalfBlock> shown(ui::Rect area) const {
+        std::vector<ui::image::HalfBlock> cells;
+        for (int y = area.y; y < area.bottom(); ++y) {
+            for (int x = area.x; x < area.right(); ++x) {
+                const ui::Cell& cell = screen.lastFrame().canvas.at({x, y});
+                EXPECT_EQ(cell.ch, ui::image::upperHalfBlock) << x << "," << y;
+                cells.push_back({cell.fg, cell.bg});
+            }
+        }
+        return cells;
+    }
+
+    ui::ScriptedScreen screen;
+    ui::Application app{screen};
+};
+
+TEST_F(PictureControlTest, TheSplashBitmapFillsItsFrameExactly) {
+    const auto splash = ui::image::readBitmapFile(res::bitmap(215));
+    ASSERT_TRUE(splash);
+    look(204, [&](const ui::Picture& picture, ui::Rect onScreen) {
+        EXPECT_EQ(picture.resource(), 215);
+        EXPECT_EQ(picture.pictureRect(), picture.rect());  // the 187 x 86 unit frame
+        EXPECT_EQ(onScreen.size(), (ui::Size{63, 11}));
+        const auto expected = ui::image::toHalfBlocks(*splash, onScreen.size(), {});
+        EXPECT_EQ(shown(onScreen), expected.blocks);
+    });
+}
+
+TEST_F(PictureControlTest, TheIconShowsItsStandardImageOverTheDialogFace) {
+    const auto icon = ui::image::readIcon(res::icon(128), {32, 8});
+    ASSERT_TRUE(icon);
+    look(102, [&](const ui::Picture& picture, ui::Rect onScreen) {
+        EXPECT_TRUE(picture.isIcon());
+        EXPECT_EQ(onScreen.size(), ui::units::pictureCells(32, 32));
+        // Where the icon is transparent, the dialog's face shows through.
+        const ui::Color face = screen.lastFrame().canvas.at({onScreen.x - 1, onScreen.y}).bg;
+        const auto expected = ui::image::toHalfBlocks(*icon, onScreen.size(), face);
+        EXPECT_EQ(shown(onScreen), expected.blocks);
+        EXPECT_EQ(expected.at(0, 0).top, face);
+    });
+}
+
+}  // namespace
