@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import vm from 'node:vm';
 
-import { checkEverySet } from './routing_check.mjs';
+import { checkEverySet, decode8Bit } from './routing_check.mjs';
 
 // The script element's text ends at the first "</script", as an HTML parser ends it.
 function scriptOf(page) {
@@ -26,7 +26,7 @@ function onLoadOf(page) {
 }
 
 function visitAll(pageFile, predictions) {
-    const page = fs.readFileSync(pageFile).toString('latin1');
+    const page = decode8Bit(fs.readFileSync(pageFile));
     const script = new vm.Script(scriptOf(page), { filename: pageFile });
     const onLoad = new vm.Script(onLoadOf(page), { filename: 'OnLoad' });
     return predictions.map(({ appName, appVersion }) => {
