@@ -22,10 +22,11 @@ function namedAnswers() {
     return answers;
 }
 
-// Answers whose texts a script literal cannot hold as they stand; the page must still hand them
-// to `open` byte for byte. The CR is what a line end of CR LF leaves in a field.
+// The answer sets every check runs. Each text stands for its bytes, one character a byte.
 export const answerSets = {
     ordinary: namedAnswers(),
+    // Texts a script literal cannot hold as they stand; the page must still hand them to `open`
+    // byte for byte. The CR is what a line end of CR LF leaves in a field.
     hostile: {
         siteAddress: 'www.example.org/"a\'b"',
         baseDirectory: '/dir with spaces\\net\t\\new\\<',
