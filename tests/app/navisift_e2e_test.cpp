@@ -1,0 +1,477 @@
+// The real navisift in a real terminal (tmux, 80 x 24), used as a person would: keys and clicks in,
+// the screen's text and the files of a fresh working directory out.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/app/tmux_session.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using navisift_test::TmuxSession;
+using namespace std::chrono_literals;
+
+const fs::path program = fs::path(NAVISIFT_BINARY_DIR) / "bin" / "navisift";
+const fs::path expectedPages = fs::path(NAVISIFT_SOURCE_DIR) / "tests";
+
+constexpr std::string_view splashText = "Click To Continue";
+constexpr std::string_view mainDialogText = "Press Start To Continue.";
+
+std::string contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// One answer per question, in the order they are asked.
+struct Answer {
+    std::string caption;
+    std::string text;
+};
+
+// Answers that give tests/app/expected/self_target.htm (frame box left unticked).
+const std::vector<Answer> ordinaryAnswers{
+    {"Question 3", "netscape2.html"}, {"Question 4", "netscape3.html"},
+    {"Question 5", "netscape4.html"}, {"Question 6", "netscape45.html"},
+    {"Question 7", "explorer3.html"}, {"Question 8", "explorer4.html"},
+    {"Question 9", "explorer5.html"}, {"Question 10", "aol3.html"},
+    {"Question 11", "aol4.html"},     {"Question 12", "webtv.html"},
+};
+
+class NavisiftInTerminal : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (!navisift_test::tmuxAvailable())
+            GTEST_SKIP() << "tmux is not installed";
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string(test->test_suite_name()) + "." + test->name();
+        std::replace(name.begin(), name.end(), '/', '_');  // parameterised names hold slashes
+        folder = fs::path(NAVISIFT_BINARY_DIR) / "app-e2e-work" / name;
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override {
+        if (HasFailure() && terminal) {
+            std::cerr << "The screen at the failure:\n" << safeScreen() << '\n';
+        }
+        terminal.reset();
+        if (!HasFailure())
+            fs::remove_all(folder);
+    }
+
+    std::string safeScreen() const {
+        try {
+            return terminal->screen();
+        } catch (const std::exception& error) {
+            return std::string("(no screen: ") + error.what() + ")";
+        }
+    }
+
+    void start(const fs::path& programPath = program) {
+        terminal.emplace(std::vector<std::string>{programPath.string()}, folder);
+    }
+
+    void expectText(std::string_view text) {
+        ASSERT_TRUE(terminal->waitForText(text)) << "never shown: " << text << "\n" << safeScreen();
+    }
+
+    // A question's caption, not a longer one that starts the same ("Question 1" is not
+    // "Question 12").
+    void expectCaption(const std::string& caption) {
+        const std::regex exact(std::regex_replace(caption, std::regex(R"([.?])"), R"(\$&)") +
+                               "([^0-9-]|$)");
+        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        while (!std::regex_search(safeScreen(), exact)) {
+            ASSERT_LT(std::chrono::steady_clock::now(), deadline)
+                << "never shown: " << caption << "\n"
+                << safeScreen();
+            std::this_thread::sleep_for(50ms);
+        }
+    }
+
+    // From the start of the program to the main dialog.
+    void pastSplash() {
+        expectText(splashText);
+        terminal->press("Enter");
+        expectText(mainDialogText);
+    }
+
+    void answer(const Answer& answer) {
+        expectCaption(answer.caption);
+        terminal->type(answer.text);
+        terminal->press("Enter");
+    }
+
+    // Start, then Questions 1 and 2 with the frame box left as it is.
+    void startAndAnswerSiteAndBase() {
+        pastSplash();
+        terminal->press("Enter");  // Start is the default button
+        answer({"Question 1", "www.example.org"});
+        answer({"Question 2", "/authors/jane/"});
+    }
+
+    void answerPages(std::size_t count = ordinaryAnswers.size()) {
+        for (std::size_t i = 0; i < count; ++i)
+            answer(ordinaryAnswers[i]);
+    }
+
+    // Save on the save dialog, then the "File Saved" box dismissed.
+    void saveAndDismiss() {
+        expectText("Saving File...");
+        terminal->press("Enter");
+        expectText("File Saved");
+        terminal->press("Enter");
+    }
+
+    int exitCode() {
+        const std::optional<int> code = terminal->waitForExit();
+        EXPECT_TRUE(code.has_value()) << "still running:\n" << safeScreen();
+        return code.value_or(-1);
+    }
+
+    bool exists(std::string_view name) const { return fs::exists(folder / name); }
+    std::string file(std::string_view name) const { return contents(folder / name); }
+    void writeFile(std::string_view name, std::string_view text) const {
+        std::ofstream(folder / name, std::ios::binary) << text;
+    }
+
+    fs::path folder;
+    std::optional<TmuxSession> terminal;
+};
+
+TEST_F(NavisiftInTerminal, FullRunWritesThePageAndEndsNormally) {
+    start();
+    startAndAnswerSiteAndBase();
+    answerPages();
+    saveAndDismiss();
+    EXPECT_EQ(exitCode(), 0);
+    EXPECT_EQ(file("nvoutput.htm"), contents(expectedPages / "app/expected/self_target.htm"));
+    EXPECT_FALSE(exists("questions.txt"));
+    EXPECT_EQ(file("config.cfg"), "V1.0B7");
+}
+
+TEST_F(NavisiftInTerminal, FrameBranchAsksForTheFrameName) {
+    start();
+    pastSplash();
+    terminal->press("Enter");
+    answer({"Question 1", "www.example.org"});
+    expectCaption("Question 2");
+    terminal->type("/authors/jane/");
+    terminal->press("Tab");    // to the frame box
+    terminal->press("Space");  // ticked
+    terminal->press("Enter");  // Next, the default button
+    answer({"Question 2-2", "content"});
+    answerPages();
+    saveAndDismiss();
+    EXPECT_EQ(exitCode(), 0);
+    EXPECT_EQ(file("nvoutput.htm"), contents(expectedPages / "generator/expected/ordinary.htm"));
+    EXPECT_FALSE(exists("questions.txt"));
+}
+
+TEST_F(NavisiftInTerminal, QuitOnTheMainDialogExitsWithOneAndRemovesLeftoverAnswers) {
+    writeFile("questions.txt", "www.left.over\n/\n_self\n");
+    start();
+    pastSplash();
+    terminal->press("M-q");
+    EXPECT_EQ(exitCode(), 1);
+    EXPECT_FALSE(exists("questions.txt"));
+    EXPECT_FALSE(exists("nvoutput.htm"));
+    EXPECT_EQ(file("config.cfg"), "V1.0B7");
+}
+
+TEST_F(NavisiftInTerminal, QuitOnQuestionSevenThrowsTheAnswersAway) {
+    start();
+    startAndAnswerSiteAndBase();
+    answerPages(4);  // Questions 3 to 6
+    expectCaption("Question 7");
+    terminal->press("M-q");
+    EXPECT_EQ(exitCode(), 1);
+    EXPECT_FALSE(exists("questions.txt"));
+    EXPECT_FALSE(exists("nvoutput.htm"));
+}
+
+TEST_F(NavisiftInTerminal, QuitByMouseOnAQuestion) {
+    start();
+    pastSplash();
+    terminal->press("Enter");
+    answer({"Question 1", "www.example.org"});
+    expectCaption("Question 2");
+    const auto quit = terminal->find("Quit");
+    ASSERT_TRUE(quit.has_value()) << safeScreen();
+    terminal->click(quit->x + 1, quit->y);
+    EXPECT_EQ(exitCode(), 1);
+    EXPECT_FALSE(exists("questions.txt"));
+}
+
+TEST_F(NavisiftInTerminal, EscOnTheMainDialogEndsNormallyAndLeavesLeftoverAnswers) {
+    const std::string leftover = "www.left.over\n/\n_self\n";
+    writeFile("questions.txt", leftover);
+    start();
+    pastSplash();
+    terminal->press("Escape");
+    EXPECT_EQ(exitCode(), 0);
+    EXPECT_EQ(file("questions.txt"), leftover);
+    EXPECT_EQ(file("config.cfg"), "V1.0B7");
+    EXPECT_FALSE(exists("nvoutput.htm"));
+}
+
+TEST_F(NavisiftInTerminal, EscOnQuestionFourKeepsTheLinesWrittenSoFar) {
+    start();
+    startAndAnswerSiteAndBase();
+    answerPages(1);  // Question 3
+    expectCaption("Question 4");
+    terminal->type("not written");
+    terminal->press("Escape");
+    EXPECT_EQ(exitCode(), 0);
+    EXPECT_EQ(file("questions.txt"), "www.example.org\n/authors/jane/\n_self\nnetscape2.html\n");
+    EXPECT_FALSE(exists("nvoutput.htm"));
+}
+
+TEST_F(NavisiftInTerminal, EscOnTheSaveDialogWritesNothing) {
+    start();
+    startAndAnswerSiteAndBase();
+    answerPages();
+    expectText("Saving File...");
+    terminal->press("Escape");
+    EXPECT_EQ(exitCode(), 0);
+    const std::string answers = file("questions.txt");
+    EXPECT_EQ(std::count(answers.begin(), answers.end(), '\n'), 13);
+    EXPECT_FALSE(exists("nvoutput.htm"));
+}
+
+TEST_F(NavisiftInTerminal, ALongerVersionStampIsCutToSixBytes) {
+    writeFile("config.cfg", "V0.9B1 with settings of an older version\n");
+    start();
+    pastSplash();
+    EXPECT_EQ(file("config.cfg"), "V1.0B7");
+    terminal->press("Escape");
+    EXPECT_EQ(exitCode(), 0);
+    EXPECT_EQ(file("config.cfg"), "V1.0B7");
+}
+
+TEST_F(NavisiftInTerminal, TheStampIsWrittenOnlyOnceTheSplashIsGone) {
+    start();
+    expectText(splashText);
+    EXPECT_FALSE(exists("config.cfg"));
+    terminal->press("Enter");
+    expectText(mainDialogText);
+    EXPECT_EQ(file("config.cfg"), "V1.0B7");
+    terminal->press("Escape");
+    EXPECT_EQ(exitCode(), 0);
+}
+
+TEST_F(NavisiftInTerminal, AStampThatCannotBeWrittenDoesNotStopTheProgram) {
+    fs::create_directory(folder / "config.cfg");
+    start();
+    pastSplash();
+    terminal->press("Escape");
+    EXPECT_EQ(exitCode(), 0);
+    EXPECT_TRUE(fs::is_directory(folder / "config.cfg"));
+}
+
+// Each way of leaving the splash: Esc, and clicks on the picture and on the text.
+struct SplashExit {
+    std::string name;
+    std::optional<std::string> key;
+    int rowsAboveText = 0;  // for a click: 0 is the text itself, more is the picture above it
+};
+
+class SplashIsDismissed : public NavisiftInTerminal,
+                          public testing::WithParamInterface<SplashExit> {};
+
+TEST_P(SplashIsDismissed, AndTheMainDialogFollows) {
+    const SplashExit& exit = GetParam();
+    start();
+    expectText(splashText);
+    if (exit.key) {
+        terminal->press(*exit.key);
+    } else {
+        const auto text = terminal->find(splashText);
+        ASSERT_TRUE(text.has_value());
+        terminal->click(text->x + 5, text->y - exit.rowsAboveText);
+    }
+    expectText(mainDialogText);
+    EXPECT_EQ(file("config.cfg"), "V1.0B7");
+    terminal->press("Escape");
+    EXPECT_EQ(exitCode(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, SplashIsDismissed,
+                         testing::Values(SplashExit{"Escape", "Escape", 0},
+                                         SplashExit{"ClickOnText", std::nullopt, 0},
+                                         SplashExit{"ClickOnPicture", std::nullopt, 4}),
+                         [](const auto& info) { return info.param.name; });
+
+// "Text Too Long!" carries the program file's name as its caption, whatever the program is
+// called.
+struct TitleCase {
+    std::string name;
+    std::string linkName;  // empty: the program itself
+    std::string title;
+};
+
+class TextTooLong : public NavisiftInTerminal, public testing::WithParamInterface<TitleCase> {};
+
+TEST_P(TextTooLong, HasTheProgramsNameAsCaption) {
+    const TitleCase& c = GetParam();
+    if (c.linkName.empty()) {
+        start();
+    } else {
+        fs::create_symlink(program, folder / c.linkName);
+        start(folder / c.linkName);
+    }
+    pastSplash();
+    terminal->press("Enter");
+    expectCaption("Question 1");
+    terminal->type(std::string(40, 'a'));
+    EXPECT_FALSE(terminal->waitForText("Text Too Long!", 300ms)) << "40 characters fit";
+    terminal->type("b");
+    expectText("Text Too Long!");
+    const auto message = terminal->find("Text Too Long!");
+    ASSERT_TRUE(message.has_value());
+    bool captionAbove = false;
+    std::istringstream lines(terminal->screen());
+    std::string line;
+    for (int y = 0; std::getline(lines, line) && y < message->y; ++y) {
+        captionAbove = captionAbove || line.find(c.title) != std::string::npos;
+    }
+    EXPECT_TRUE(captionAbove) << "caption " << c.title << " missing:\n" << terminal->screen();
+    terminal->press("Enter");
+    ASSERT_TRUE(terminal->waitForTextGone("Text Too Long!"));
+    expectText(std::string(40, 'a'));
+    EXPECT_EQ(terminal->screen().find(std::string(40, 'a') + "b"), std::string::npos);
+    terminal->press("Escape");
+    EXPECT_EQ(exitCode(), 0);
+    EXPECT_FALSE(exists("questions.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, TextTooLong,
+                         testing::Values(TitleCase{"Program", "", "navisift"},
+                                         TitleCase{"Symlink", "pagewizard", "pagewizard"},
+                                         TitleCase{"SymlinkWithExtension", "site-tool.run",
+                                                   "site-tool"}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(NavisiftInTerminal, AboutFromTheSystemMenu) {
+    start();
+    pastSplash();
+    terminal->press("M-Space");
+    expectText("About Navisift?...");
+    const auto item = terminal->find("About Navisift?...");
+    ASSERT_TRUE(item.has_value());
+    terminal->click(item->x + 2, item->y);
+    expectText("About...");
+    terminal->press("Enter");
+    ASSERT_TRUE(terminal->waitForTextGone("About..."));
+    expectText(mainDialogText);
+    terminal->press("Escape");
+    EXPECT_EQ(exitCode(), 0);
+}
+
+TEST_F(NavisiftInTerminal, AboutFromAQuestionReturnsToItWithItsText) {
+    start();
+    pastSplash();
+    terminal->press("Enter");
+    expectCaption("Question 1");
+    terminal->type("www.half.typed");
+    terminal->press("M-a");
+    expectText("About...");
+    terminal->press("Escape");
+    ASSERT_TRUE(terminal->waitForTextGone("About..."));
+    expectCaption("Question 1");
+    expectText("www.half.typed");
+    terminal->type(".example");
+    terminal->press("Enter");
+    expectCaption("Question 2");
+    terminal->press("Escape");
+    EXPECT_EQ(exitCode(), 0);
+    EXPECT_EQ(file("questions.txt"), "www.half.typed.example\n");
+}
+
+TEST_F(NavisiftInTerminal, BrowsersListsTheBrowsersAndReturns) {
+    start();
+    pastSplash();
+    terminal->press("M-b");
+    expectText("Browsers Supported:");
+    expectText("LEGEND");
+    terminal->press("Enter");
+    ASSERT_TRUE(terminal->waitForTextGone("Browsers Supported:"));
+    expectText(mainDialogText);
+    terminal->press("Escape");
+    EXPECT_EQ(exitCode(), 0);
+}
+
+// F1 shows the help over whichever dialog is open, and closing it goes back there.
+struct HelpPlace {
+    std::string name;
+    bool onQuestion = false;
+};
+
+class HelpKey : public NavisiftInTerminal, public testing::WithParamInterface<HelpPlace> {};
+
+TEST_P(HelpKey, ShowsTheHelpAndReturns) {
+    start();
+    pastSplash();
+    if (GetParam().onQuestion) {
+        terminal->press("Enter");
+        expectCaption("Question 1");
+        terminal->type("www.example.org");
+    }
+    terminal->press("F1");
+    expectText("This wizard writes nvoutput.htm");
+    terminal->press("Enter");
+    ASSERT_TRUE(terminal->waitForTextGone("This wizard writes nvoutput.htm"));
+    if (GetParam().onQuestion) {
+        expectCaption("Question 1");
+        expectText("www.example.org");
+    } else {
+        expectText(mainDialogText);
+    }
+    terminal->press("Escape");
+    EXPECT_EQ(exitCode(), 0);
+    EXPECT_FALSE(exists("questions.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, HelpKey,
+                         testing::Values(HelpPlace{"MainDialog", false},
+                                         HelpPlace{"Question", true}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(NavisiftInTerminal, APageThatCannotBeCreatedEndsWithOneAndKeepsTheAnswers) {
+    fs::create_directory(folder / "nvoutput.htm");  // in the way of the page
+    start();
+    startAndAnswerSiteAndBase();
+    answerPages();
+    expectText("Saving File...");
+    terminal->press("Enter");
+    expectText("Error Writing To File");
+    terminal->press("Enter");
+    EXPECT_EQ(exitCode(), 1);
+    EXPECT_TRUE(fs::is_directory(folder / "nvoutput.htm"));
+    EXPECT_EQ(file("questions.txt"),
+              "www.example.org\n/authors/jane/\n_self\nnetscape2.html\nnetscape3.html\n"
+              "netscape4.html\nnetscape45.html\nexplorer3.html\nexplorer4.html\n"
+              "explorer5.html\naol3.html\naol4.html\nwebtv.html\n");
+}
+
+TEST_F(NavisiftInTerminal, StandardOutputNotATerminalIsRefused) {
+    // In a terminal, but with the output sent to a file.
+    terminal.emplace(std::vector<std::string>{"sh", "-c", "'" + program.string() + "' >out.txt"},
+                     folder);
+    EXPECT_EQ(exitCode(), 2);
+    EXPECT_EQ(file("out.txt"), "");
+    EXPECT_FALSE(exists("config.cfg"));
+}
+
+}  // namespace
