@@ -34,6 +34,8 @@ void Application::registerInstance() {
     if (registered())
         throw std::logic_error("there is already an application object");
     registered() = this;
+    // Each application starts in the plain look until it asks for the other.
+    look() = Look{};
     // The name the program was started by; a link keeps its own name.
     setTitleFromProgramPath(program_invocation_name ? program_invocation_name : "");
 }

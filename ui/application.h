@@ -47,7 +47,8 @@ class Application {
     // the screen. Returns the exit code.
     int run();
 
-    // Switches on the three-dimensional control look. True on success.
+    // Switches on the three-dimensional control look for every dialog. True
+    // on success. A new application object starts with the plain look.
     bool enable3dControls();
 
     // The normal end: the screen gives back what it changed.
