@@ -53,8 +53,8 @@ std::vector<GlyphLine> splitLines(const GlyphLine& all) {
 
 void wrapLine(GlyphLine line, std::size_t width, std::vector<GlyphLine>& out) {
     while (line.size() > width) {
-        // The last space at or before the width ends the line; the spaces at
-        // the break are dropped.
+        // The last space at or before the width ends the line; the run of
+        // spaces at the break is dropped on both sides.
         std::size_t cut = width;
         while (cut > 0 && line[cut].byte != ' ')
             --cut;
@@ -62,9 +62,15 @@ void wrapLine(GlyphLine line, std::size_t width, std::vector<GlyphLine>& out) {
         for (std::size_t i = 0; i < cut; ++i)
             if (line[i].byte != ' ')
                 onlySpacesBefore = false;
-        if (cut == 0 || onlySpacesBefore)
+        std::size_t end = cut;
+        if (cut == 0 || onlySpacesBefore) {
             cut = width;
-        out.emplace_back(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(cut));
+            end = width;
+        } else {
+            while (end > 0 && line[end - 1].byte == ' ')
+                --end;
+        }
+        out.emplace_back(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(end));
         std::size_t rest = cut;
         while (rest < line.size() && line[rest].byte == ' ')
             ++rest;

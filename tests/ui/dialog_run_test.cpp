@@ -9,6 +9,7 @@
 #include "ui/controls/edit_box.h"
 #include "ui/controls/list_box.h"
 #include "ui/controls/progress_bar.h"
+#include "ui/look.h"
 
 namespace {
 
@@ -377,6 +378,18 @@ TEST(Application, OneAtATime) {
     EXPECT_EQ(ui::Application::current(), nullptr);
     ui::Application again(screen);
     EXPECT_EQ(&ui::Application::instance(), &again);
+}
+
+TEST(Application, EachApplicationStartsInThePlainLook) {
+    ui::ScriptedScreen screen;
+    {
+        ui::Application first(screen);
+        EXPECT_FALSE(ui::look().threeD);
+        EXPECT_TRUE(first.enable3dControls());
+        EXPECT_TRUE(ui::look().threeD);
+    }
+    ui::Application second(screen);
+    EXPECT_FALSE(ui::look().threeD);
 }
 
 TEST(Application, TitleIsTheProgramFileNameWithoutFolderOrExtension) {
