@@ -140,6 +140,8 @@ Answers readAnswers(const fs::path& file) {
             lineStart += (lineFeed - chunk.begin()) + 1;
             answersFile.seek(lineStart, SEEK_SET);
         } else if (got == chunk.size()) {
+            // A line longer than its field, which the wizard never writes: the field keeps its
+            // chunk and the next field starts after the line's LF, so it is still read right.
             lineStart = skipRestOfLine(answersFile, lineStart + static_cast<off_t>(got));
             answersFile.seek(lineStart, SEEK_SET);
         }
