@@ -67,6 +67,12 @@ ReadResult<BitmapHeader> readBitmapHeader(ByteReader& reader) {
         return fail("bitmap of impossible size " + std::to_string(*width) + " x " +
                     std::to_string(*height));
     }
+    const long long storedHeight = *height < 0 ? -static_cast<long long>(*height) : *height;
+    // An icon's stored height is twice its own, for the mask below the colours.
+    if (static_cast<long long>(*width) * storedHeight > 2 * maximumPixels) {
+        return fail("bitmap of " + std::to_string(*width) + " x " + std::to_string(storedHeight) +
+                    " pixels, more than any picture shown");
+    }
     if (!isSupportedBitCount(*bitCount)) {
         return fail("bitmap with " + std::to_string(*bitCount) + " bits per pixel");
     }
@@ -138,8 +144,10 @@ ReadResult<Image> readBitmapFile(Bytes file) {
     auto header = readBitmapHeader(reader);
     if (!header)
         return fail(header.error());
-    if (header->height > maximumSide)
-        return fail("bitmap taller than any picture shown");
+    if (header->height > maximumSide ||
+        static_cast<long long>(header->width) * header->height > maximumPixels) {
+        return fail("bitmap larger than any picture shown");
+    }
     auto palette = readPalette(reader, header->paletteSize());
     if (!palette)
         return fail(palette.error());

@@ -96,7 +96,9 @@ ReadResult<VideoFormat> readStreams(Bytes file, const std::vector<Chunk>& header
         bitmap->compression != static_cast<std::uint32_t>(Compression::rle8)) {
         return fail("AVI frames neither uncompressed nor RLE8");
     }
-    if (bitmap->height > maximumSide || (bitmap->topDown && bitmap->compression != 0)) {
+    if (bitmap->height > maximumSide ||
+        static_cast<long long>(bitmap->width) * bitmap->height > maximumPixels ||
+        (bitmap->topDown && bitmap->compression != 0)) {
         return fail("AVI frames of impossible shape");
     }
     auto palette = readPalette(formatReader, bitmap->paletteSize());

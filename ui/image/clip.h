@@ -29,6 +29,6 @@ struct Clip {
 ReadResult<Clip> readClip(Bytes file);
 
 // All frames together may take no more than this, however many a file declares.
-inline constexpr std::size_t maximumClipBytes = 64u << 20;
+inline constexpr std::size_t maximumClipBytes = 32u << 20;
 
 }  // namespace ui::image

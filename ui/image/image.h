@@ -42,6 +42,6 @@ Image withPalette(const IndexedImage& indexed, const Palette& palette);
 
 // Largest picture any reader accepts, so a damaged header cannot ask for gigabytes.
 inline constexpr int maximumSide = 4096;
-inline constexpr long long maximumPixels = 4096LL * 4096LL;
+inline constexpr long long maximumPixels = 2048LL * 2048LL;
 
 }  // namespace ui::image
