@@ -317,7 +317,8 @@ INSTANTIATE_TEST_SUITE_P(Ways, SplashIsDismissed,
 // called.
 struct TitleCase {
     std::string name;
-    std::string linkName;  // empty: the program itself
+    enum { itself, symlink, copy } how;
+    std::string fileName;  // of the link or the copy
     std::string title;
 };
 
@@ -325,11 +326,18 @@ class TextTooLong : public NavisiftInTerminal, public testing::WithParamInterfac
 
 TEST_P(TextTooLong, HasTheProgramsNameAsCaption) {
     const TitleCase& c = GetParam();
-    if (c.linkName.empty()) {
-        start();
-    } else {
-        fs::create_symlink(program, folder / c.linkName);
-        start(folder / c.linkName);
+    switch (c.how) {
+        case TitleCase::itself:
+            start();
+            break;
+        case TitleCase::symlink:
+            fs::create_symlink(program, folder / c.fileName);
+            start(folder / c.fileName);
+            break;
+        case TitleCase::copy:
+            fs::copy_file(program, folder / c.fileName);
+            start(folder / c.fileName);
+            break;
     }
     pastSplash();
     terminal->press("Enter");
@@ -356,12 +364,14 @@ TEST_P(TextTooLong, HasTheProgramsNameAsCaption) {
     EXPECT_FALSE(exists("questions.txt"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, TextTooLong,
-                         testing::Values(TitleCase{"Program", "", "navisift"},
-                                         TitleCase{"Symlink", "pagewizard", "pagewizard"},
-                                         TitleCase{"SymlinkWithExtension", "site-tool.run",
-                                                   "site-tool"}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Names, TextTooLong,
+    testing::Values(TitleCase{"Program", TitleCase::itself, "", "navisift"},
+                    TitleCase{"Symlink", TitleCase::symlink, "pagewizard", "pagewizard"},
+                    TitleCase{"SymlinkWithExtension", TitleCase::symlink, "site-tool.run",
+                              "site-tool"},
+                    TitleCase{"Copy", TitleCase::copy, "Wizard Copy", "Wizard Copy"}),
+    [](const auto& info) { return info.param.name; });
 
 TEST_F(NavisiftInTerminal, AboutFromTheSystemMenu) {
     start();
