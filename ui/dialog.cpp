@@ -349,12 +349,15 @@ void Dialog::handleMouse(const MouseEvent& mouse) {
     const Rect client = clientRect();
     const Point local{p.x - client.x, p.y - client.y};
 
-    if (mouse.button == 4 || mouse.button == 5) {  // the wheel, to the list under the pointer
-        if (minimized_)
+    if (mouse.button == wheelUpButton || mouse.button == wheelDownButton) {  // to the list under it
+        if (minimized_ || systemMenu_.isOpen())
             return;
-        for (const auto& c : controls_)
-            if (c->isVisible() && c->rect().contains(local))
-                c->onMouse(mouse, local);
+        for (const auto& c : controls_) {
+            if (!c->isVisible() || !c->rect().contains(local))
+                continue;
+            c->onMouse(mouse, {local.x - c->rect().x, local.y - c->rect().y});
+            return;
+        }
         return;
     }
     if (mouse.button != 1)

@@ -50,6 +50,11 @@ struct MouseEvent {
     int button = 1;  // 1 is the left button
 };
 
+// The wheel, as a press of one of these buttons (one notch each); a list box
+// under the pointer scrolls by it.
+inline constexpr int wheelUpButton = 4;
+inline constexpr int wheelDownButton = 5;
+
 // A bracketed paste: the whole pasted text at once, in Windows-1252.
 struct PasteEvent {
     std::string text;

@@ -445,10 +445,18 @@ TEST_F(KeyboardTest, ListsScrollByKeysAndByTheirScrollBar) {
                    return ui::Point{r.right() - 1, r.y};
                })
         .then(note)
+        .wheel(true,
+               [&] {
+                   const ui::Rect client = dialog.clientRect();
+                   return dialog.control(1023)->rect().translated(client.x, client.y).origin();
+               })
+        .then(note)
+        .wheel(false, [&] { return dialog.clientRect().origin(); })  // not over a list
+        .then(note)
         .key(Key::escape);
     dialog.runModal();
-    // The list shows 7 rows, so its last top is 20.
-    EXPECT_EQ(tops, (std::vector<std::size_t>{0, 1, 20, 13, 12}));
+    // The list shows 7 rows, so its last top is 20; a notch of the wheel is three rows.
+    EXPECT_EQ(tops, (std::vector<std::size_t>{0, 1, 20, 13, 12, 15, 15}));
 }
 
 }  // namespace

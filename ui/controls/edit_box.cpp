@@ -112,7 +112,7 @@ void EditBox::onPaste(std::string_view text) {
 }
 
 bool EditBox::onMouse(const MouseEvent& mouse, Point at) {
-    if (!isEnabled())
+    if (!isEnabled() || mouse.button != 1)
         return false;
     if (mouse.action == MouseAction::press) {
         const std::size_t index = static_cast<std::size_t>(std::max(0, at.x + scrollOffset()));

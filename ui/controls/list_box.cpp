@@ -65,11 +65,11 @@ bool ListBox::onKey(const KeyEvent& key) {
 }
 
 bool ListBox::onMouse(const MouseEvent& mouse, Point at) {
-    if (mouse.button == 4) {  // wheel up
+    if (mouse.button == wheelUpButton) {
         scrollBy(-3);
         return true;
     }
-    if (mouse.button == 5) {  // wheel down
+    if (mouse.button == wheelDownButton) {
         scrollBy(3);
         return true;
     }

@@ -72,6 +72,14 @@ ScriptedScreen& ScriptedScreen::mouse(MouseAction action, std::function<Point()>
     });
 }
 
+ScriptedScreen& ScriptedScreen::wheel(bool down, std::function<Point()> where) {
+    return push([down, where = std::move(where)](std::optional<Clock::time_point>,
+                                                 bool& done) -> std::optional<Event> {
+        done = true;
+        return MouseEvent{MouseAction::press, where(), down ? wheelDownButton : wheelUpButton};
+    });
+}
+
 ScriptedScreen& ScriptedScreen::clickAt(Point at) {
     mouse(MouseAction::press, at);
     return mouse(MouseAction::release, at);
@@ -198,8 +206,10 @@ void ScriptedScreen::present(const Frame& frame) {
 }
 
 std::optional<Event> ScriptedScreen::waitForEvent(std::optional<Clock::time_point> deadline) {
-    if (deadline && *deadline <= now_) return std::nullopt;  // a timer is already due
-    if (steps_.empty()) throw ScriptExhausted();
+    if (deadline && *deadline <= now_)
+        return std::nullopt;  // a timer is already due
+    if (steps_.empty())
+        throw ScriptExhausted();
     // A step may run a nested dialog that waits here again, so it leaves the
     // queue before it runs, unless it asks to stay. A step without an event
     // (a check, the clock reaching a timer) hands back to the modal loop, which
@@ -208,7 +218,8 @@ std::optional<Event> ScriptedScreen::waitForEvent(std::optional<Clock::time_poin
     steps_.pop_front();
     bool done = true;
     std::optional<Event> event = step(deadline, done);
-    if (!done) steps_.push_front(std::move(step));
+    if (!done)
+        steps_.push_front(std::move(step));
     return event;
 }
 

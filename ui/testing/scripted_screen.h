@@ -55,6 +55,8 @@ class ScriptedScreen : public Screen, private ToolkitObserver {
     // A mouse event at a cell worked out when the step runs (the dialog's place is known then).
     ScriptedScreen& mouse(MouseAction action, std::function<Point()> where);
     ScriptedScreen& clickAt(Point at);  // press and release on a screen cell
+    // One notch of the wheel over a cell worked out when the step runs.
+    ScriptedScreen& wheel(bool down, std::function<Point()> where);
     // Press and release in the middle of a control of the active dialog.
     ScriptedScreen& click(int controlId);
     ScriptedScreen& clickCloseBox();
