@@ -120,6 +120,12 @@ TEST(DamagedPictures, AreRefusedWithAReason) {
          [](File& f) { put32(f, 22, 0x80000000); }},
         {"bitmap: taller than its pixels", Kind::bitmap, [](File& f) { put32(f, 22, 141); }},
         {"bitmap: wider than its pixels", Kind::bitmap, [](File& f) { put32(f, 18, 300); }},
+        {"bitmap: more pixels than any picture shown", Kind::bitmap,
+         [](File& f) {
+             put32(f, 18, 4000);
+             put32(f, 22, 4000);
+             put32(f, 30, 1);  // RLE8, so that few bytes could claim them
+         }},
         {"bitmap: 7 bits a pixel", Kind::bitmap, [](File& f) { put16(f, 28, 7); }},
         {"bitmap: 300 colours", Kind::bitmap, [](File& f) { put32(f, 46, 300); }},
         {"bitmap: unknown compression", Kind::bitmap, [](File& f) { put32(f, 30, 3); }},

@@ -10,6 +10,7 @@
 #include "ui/controls/picture.h"
 #include "ui/dialog.h"
 #include "ui/image/bitmap.h"
+#include "ui/image/clip.h"
 #include "ui/image/half_blocks.h"
 #include "ui/image/icon.h"
 #include "ui/testing/scripted_screen.h"
@@ -80,6 +81,74 @@ TEST_F(PictureControlTest, TheIconShowsItsStandardImageOverTheDialogFace) {
         EXPECT_EQ(shown(onScreen), expected.blocks);
         EXPECT_EQ(expected.at(0, 0).top, face);
     });
+}
+
+}  // namespace
+
+namespace {
+
+using ui::image::HalfBlock;
+
+constexpr ui::Color paper{1, 2, 3};
+
+ui::Canvas blankCanvas(ui::Size size) {
+    return ui::Canvas(size, ui::Cell{U'.', paper, paper});
+}
+
+TEST(BuiltInPictures, PaintTheClipCentredAtItsOwnSizeNeverStretched) {
+    const res::BuiltInPictures pictures;
+    const auto clip = ui::image::readClip(res::clip(202));
+    ASSERT_TRUE(clip);
+    const ui::Size own = ui::units::pictureCells(142, 64);  // 32 x 5
+    const auto frame3 = ui::image::toHalfBlocks(clip->frameImage(2), own, {});
+    struct Case {
+        const char* name;
+        ui::Rect area;        // where the control asks for it
+        ui::Point ownOrigin;  // where the clip's own top left cell lands
+    };
+    const Case cases[] = {
+        {"the control's own size", {2, 1, 32, 5}, {2, 1}},
+        {"a larger control: centred", {0, 0, 40, 9}, {4, 2}},
+        {"a smaller control: centred and cut", {3, 3, 30, 3}, {2, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui::Canvas canvas = blankCanvas({50, 12});
+        ASSERT_TRUE(pictures.paintClipFrame(202, 2, canvas, c.area));
+        for (int y = 0; y < 12; ++y) {
+            for (int x = 0; x < 50; ++x) {
+                const ui::Cell& cell = canvas.at({x, y});
+                const ui::Point inClip{x - c.ownOrigin.x, y - c.ownOrigin.y};
+                const bool covered = c.area.contains({x, y}) && inClip.x >= 0 && inClip.y >= 0 &&
+                                     inClip.x < own.width && inClip.y < own.height;
+                if (covered) {
+                    EXPECT_EQ((HalfBlock{cell.fg, cell.bg}), frame3.at(inClip.x, inClip.y))
+                        << x << "," << y;
+                } else {
+                    EXPECT_EQ(cell.ch, U'.') << x << "," << y << ": painted outside";
+                }
+            }
+        }
+    }
+}
+
+TEST(BuiltInPictures, PaintNothingForWhatTheyDoNotHold) {
+    const res::BuiltInPictures pictures;
+    ui::Canvas canvas = blankCanvas({10, 4});
+    const ui::Canvas untouched = canvas;
+    EXPECT_FALSE(pictures.paintBitmap(216, canvas, {0, 0, 5, 2}));
+    EXPECT_FALSE(pictures.paintIcon(129, canvas, {0, 0, 5, 2}));
+    EXPECT_FALSE(pictures.openClip(203).has_value());
+    EXPECT_FALSE(pictures.paintClipFrame(202, 8, canvas, {0, 0, 5, 2}));
+    EXPECT_FALSE(pictures.paintClipFrame(202, -1, canvas, {0, 0, 5, 2}));
+    EXPECT_FALSE(pictures.bitmapPixels(1).has_value());
+    EXPECT_EQ(canvas, untouched);
+
+    const auto clip = pictures.openClip(202);
+    ASSERT_TRUE(clip.has_value());
+    EXPECT_EQ(clip->frameCount, 8);
+    EXPECT_EQ(clip->frameDuration, std::chrono::microseconds(500000));
+    EXPECT_EQ(pictures.bitmapPixels(215), (ui::Size{280, 140}));
 }
 
 }  // namespace
