@@ -27,9 +27,8 @@ struct Question {
     std::size_t limit;               // the most characters the answer field accepts
     Writer writer;                   // what Next writes with
     int next;                        // the template Next opens
-    std::optional<int>
-        nextInFrame;          // Question 2 only: what Next opens when the frame box is ticked
-    std::string_view prompt;  // shown above the answer field, "\n" between lines
+    std::optional<int> nextInFrame;  // Question 2 only: opened instead when the box is ticked
+    std::string_view prompt;         // shown above the answer field, "\n" between lines
 };
 
 // The save dialog, which the last question opens.

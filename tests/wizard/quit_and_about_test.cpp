@@ -93,7 +93,11 @@ TEST_F(QuitAndAboutTest, AboutLeavesTheQuestionAsItWas) {
         screen.type("net/ne");
         about.press(screen);
         script.expectActive(aboutCaption);
-        screen.then([&] { EXPECT_EQ(answersFile(), linesBefore); });
+        screen.then([&] {
+            ASSERT_NE(screen.topDialog()->owner(), nullptr);
+            EXPECT_EQ(screen.topDialog()->owner()->caption(), "Question 5");  // shown over it
+            EXPECT_EQ(answersFile(), linesBefore);
+        });
         screen.key(ui::Key::enter);  // OK in the About dialog
         script.expectActive("Question 5");
         screen.then([&] { EXPECT_EQ(screen.controlText(answerFieldId), "net/ne"); });

@@ -1,5 +1,6 @@
 #include "tests/wizard/wizard_fixture.h"
 
+#include "info/about_dlg.h"
 #include "ui/message_table.h"
 #include "ui/messages.h"
 
@@ -16,17 +17,6 @@ constexpr ui::ControlTemplate mainControls[] = {
 };
 constexpr ui::DialogTemplate mainTemplate{
     .number = 9102, .caption = mainCaption, .rect = {0, 0, 186, 95}, .controls = mainControls};
-
-constexpr ui::ControlTemplate aboutControls[] = {
-    {ui::ControlKind::pushButton,
-     ui::IDOK,
-     "OK",
-     {60, 40, 50, 14},
-     ui::WS_CHILD | ui::WS_VISIBLE | ui::WS_TABSTOP | ui::BS_DEFPUSHBUTTON,
-     0},
-};
-constexpr ui::DialogTemplate aboutTemplate{
-    .number = 9100, .caption = aboutCaption, .rect = {0, 0, 170, 60}, .controls = aboutControls};
 
 std::string activeCaption() {
     ui::Dialog* active = ui::Dialog::active();
@@ -63,7 +53,7 @@ void StandInMainDlg::onQuit() {
 
 void StandInMainDlg::onAbout() {
     aboutsFrom.push_back(activeCaption());
-    ui::Dialog about(aboutTemplate);
+    info::CAboutDlg about;
     about.runModal();
 }
 

@@ -62,11 +62,11 @@ inline void writeBytes(const fs::path& file, std::string_view bytes) {
 }
 
 inline constexpr std::string_view mainCaption = "Stand-in Main";
-inline constexpr std::string_view aboutCaption = "Stand-in About";
+inline constexpr std::string_view aboutCaption = "About...";
 
-// Until the application shell's main dialog takes its place: Start (Enter) ends it and runs
-// Question 1; Quit deletes the answers file and ends the process with code 1; About runs a
-// small dialog of its own. Both record where they came from.
+// Stands in for the application shell's main dialog: Start (Enter) ends it and runs Question 1;
+// Quit deletes the answers file and ends the process with code 1; About runs the About dialog.
+// Both record where they came from.
 class StandInMainDlg : public ui::Dialog {
   public:
     StandInMainDlg();
