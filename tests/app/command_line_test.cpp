@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -14,6 +16,12 @@ struct ArgumentsCase {
     StartRequest request;
     std::string badArgument;
 };
+
+void PrintTo(const ArgumentsCase& c, std::ostream* os) {
+    *os << "arguments:";
+    for (const std::string& argument : c.arguments)
+        *os << " '" << argument << "'";
+}
 
 class Arguments : public testing::TestWithParam<ArgumentsCase> {};
 
@@ -41,6 +49,10 @@ struct TitleCase {
     std::string programPath;
     std::string title;
 };
+
+void PrintTo(const TitleCase& c, std::ostream* os) {
+    *os << "program path '" << c.programPath << "'";
+}
 
 class Title : public testing::TestWithParam<TitleCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -227,6 +229,10 @@ struct SystemCommandCase {
     unsigned id;
     bool opensAbout;
 };
+
+void PrintTo(const SystemCommandCase& c, std::ostream* os) {
+    *os << "system command " << c.id;
+}
 
 class SystemCommands : public MainDialog, public testing::WithParamInterface<SystemCommandCase> {};
 

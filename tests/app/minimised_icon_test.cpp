@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct Case {
@@ -9,6 +11,11 @@ struct Case {
     ui::Size icon;
     ui::Point expected;
 };
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << "client " << c.client.width << " x " << c.client.height << ", icon " << c.icon.width
+        << " x " << c.icon.height;
+}
 
 class MinimisedIcon : public testing::TestWithParam<Case> {};
 

@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct Case {
     unsigned commandId;
     bool opensAbout;
 };
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << "system command " << c.commandId;
+}
 
 class SystemCommandFilter : public testing::TestWithParam<Case> {};
 
