@@ -5,6 +5,7 @@
 #include "tests/ui/toolkit_fixture.h"
 #include "ui/controls/animation.h"
 #include "ui/controls/progress_bar.h"
+#include "ui/cp1252.h"
 #include "ui/look.h"
 #include "ui/paint_context.h"
 #include "ui/picture_source.h"
@@ -376,6 +377,39 @@ TEST_F(WindowTest, TheThreeDimensionalLookRaisesTheButtons) {
     ui::look() = {};
     EXPECT_EQ(flat.find(U'▀'), std::u32string::npos);
     EXPECT_NE(raised.find(U'▀'), std::u32string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WindowTest, AMessageBoxIsDrawnCentredOverItsOwner) {
+    RecordingDialog owner(res::dialogTemplate(129));
+    std::vector<std::string> drawn;
+    ui::Rect box;
+    screen.then([&] { owner.messageBox("Error Writing To File", ui::MessageBoxIcon::stop); })
+        .then([&] {
+            box = screen.topDialog()->windowRect();
+            for (int y = box.y; y < box.bottom(); ++y) {
+                std::u32string row;
+                for (int x = box.x; x < box.right(); ++x)
+                    row.push_back(screen.lastFrame().canvas.at({x, y}).ch);
+                drawn.push_back(ui::cp1252::toUtf8(row));
+            }
+        })
+        .key(Key::enter)
+        .key(Key::escape);
+    owner.runModal();
+    const ui::Rect over = owner.windowRect();
+    EXPECT_EQ(box.x, over.x + (over.width - box.width) / 2);
+    EXPECT_EQ(box.y, over.y + (over.height - box.height) / 2);
+    const std::vector<std::string> expected = {
+        " ≡ navisift                   × ", "│                              │",
+        "│  (X)  Error Writing To File  │", "│                              │",
+        "│          [   OK   ]          │", "│                              │",
+        "└──────────────────────────────┘",
+    };
+    EXPECT_EQ(drawn, expected) << screen.drawing();
 }
 
 }  // namespace
