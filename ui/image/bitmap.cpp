@@ -24,10 +24,6 @@ std::uint8_t indexInRow(Bytes row, int x, int bits) {
     return static_cast<std::uint8_t>((byte >> shift) & ((1 << bits) - 1));
 }
 
-Color paletteColor(const Palette& palette, std::uint8_t index) {
-    return index < palette.size() ? palette[index] : Color{};
-}
-
 }  // namespace
 
 int BitmapHeader::paletteSize() const {
@@ -172,14 +168,6 @@ ReadResult<Image> readBitmapFile(Bytes file) {
         }
     }
     return fail("bitmap compression " + std::to_string(header->compression) + " not supported");
-}
-
-Image withPalette(const IndexedImage& indexed, const Palette& palette) {
-    Image image{indexed.width, indexed.height, {}};
-    image.pixels.reserve(indexed.indices.size());
-    for (std::uint8_t index : indexed.indices)
-        image.pixels.push_back({paletteColor(palette, index)});
-    return image;
 }
 
 }  // namespace ui::image

@@ -37,7 +37,12 @@ struct IndexedImage {
     friend bool operator==(const IndexedImage&, const IndexedImage&) = default;
 };
 
-// Looks every index up in the palette; indices past its end show black.
+// The colour of a palette index; an index past the palette's end shows black.
+inline Color paletteColor(const Palette& palette, std::uint8_t index) {
+    return index < palette.size() ? palette[index] : Color{};
+}
+
+// Looks every index up in the palette.
 Image withPalette(const IndexedImage& indexed, const Palette& palette);
 
 // Largest picture any reader accepts, so a damaged header cannot ask for gigabytes.
