@@ -75,6 +75,9 @@ class Control {
     // A mouse event inside the control; `at` is relative to its rectangle.
     // True when the control takes the click (it captures until release).
     virtual bool onMouse(const MouseEvent&, Point /*at*/) { return false; }
+    // Whether the control takes clicks at all; a release over one that does
+    // not (a label, a picture) goes to the dialog as WM_LBUTTONUP.
+    virtual bool takesMouse() const { return false; }
 
     // Control messages (LB_ADDSTRING, PBM_SETPOS, ...). Unknown ones give 0.
     virtual MessageResult onMessage(MessageId, WParam, LParam) { return 0; }

@@ -426,6 +426,9 @@ void Dialog::handleMouse(const MouseEvent& mouse) {
             systemMenu_.open();
         return;
     }
+    for (const auto& c : controls_)
+        if (c->isVisible() && c->takesMouse() && c->rect().contains(local))
+            return;  // the control had the click, not the dialog
     Message message{WM_LBUTTONUP, 0,
                     makeLong(static_cast<unsigned>(local.x), static_cast<unsigned>(local.y))};
     deliver(message);

@@ -5,6 +5,7 @@
 
 #include "tests/ui/toolkit_fixture.h"
 #include "ui/controls/static_text.h"
+#include "ui/text_layout.h"
 
 namespace {
 
@@ -60,6 +61,30 @@ TEST_F(TemplateLayout, EveryStaticTextFitsItsCells) {
             })
             .key(ui::Key::escape);
         dialog.runModal();
+    }
+}
+
+TEST(Templates, EveryLabelFitsItsControl) {
+    for (const ui::DialogTemplate* t : res::dialogTemplates()) {
+        for (const ui::ControlTemplate& c : t->controls) {
+            const ui::Rect r = ui::units::toCells(c.rect);
+            const auto width = static_cast<int>(ui::parseLabel(c.text).size());
+            switch (c.kind) {
+                case ui::ControlKind::pushButton:  // room for the default marks on both sides
+                    EXPECT_LE(width + 2, r.width) << t->number << ": " << c.text;
+                    break;
+                case ui::ControlKind::groupBox:  // in the top edge, between its corners
+                    EXPECT_LE(width + 4, r.width) << t->number << ": " << c.text;
+                    break;
+                case ui::ControlKind::checkBox:  // beside the box, wrapped
+                    EXPECT_LE(static_cast<int>(ui::layoutText(c.text, r.width - 4).size()),
+                              r.height)
+                        << t->number << ": " << c.text;
+                    break;
+                default:
+                    break;
+            }
+        }
     }
 }
 

@@ -203,6 +203,43 @@ TEST_F(WindowTest, AReleaseOverThePictureTheTextOrTheEmptyAreaReachesTheDialog) 
     EXPECT_TRUE(splash.releases.empty());
 }
 
+TEST_F(WindowTest, AReleaseOverAControlThatTakesClicksIsNotTheDialogs) {
+    // Pressed outside the window and released over a button: no click, no WM_LBUTTONUP.
+    class Listening : public RecordingDialog {
+      public:
+        Listening() : RecordingDialog(res::dialogTemplate(129)) {}
+        int releases = 0;
+
+      protected:
+        bool onMessage(ui::Message& message) override {
+            if (message.id == ui::WM_LBUTTONUP)
+                ++releases;
+            return RecordingDialog::onMessage(message);
+        }
+    };
+    Listening dialog;
+    auto on = [&](int id) {
+        return [&dialog, id] {
+            const ui::Rect client = dialog.clientRect();
+            return dialog.control(id)->rect().translated(client.x, client.y).origin();
+        };
+    };
+    screen.mouse(ui::MouseAction::press,
+                 [] {
+                     return ui::Point{0, 0};
+                 })
+        .mouse(ui::MouseAction::release, on(ui::ID_APP_EXIT))
+        .mouse(ui::MouseAction::press,
+               [] {
+                   return ui::Point{0, 0};
+               })
+        .mouse(ui::MouseAction::release, on(-1))  // the prompt takes no clicks
+        .key(Key::escape);
+    dialog.runModal();
+    EXPECT_EQ(dialog.releases, 1);
+    EXPECT_EQ(dialog.heard, (std::vector<std::string>{"command 2 code 0"}));
+}
+
 class NotifyDialog : public ui::Dialog {
   public:
     NotifyDialog() : ui::Dialog(res::dialogTemplate(100)) {}

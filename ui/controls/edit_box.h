@@ -32,6 +32,7 @@ class EditBox : public Control {
     bool onKey(const KeyEvent& key) override;
     void onPaste(std::string_view text) override;
     bool onMouse(const MouseEvent& mouse, Point at) override;
+    bool takesMouse() const override { return isEnabled(); }
     void paint(Canvas& canvas, Point origin, const PaintState& state) const override;
     std::optional<Point> caret() const override;
 

@@ -34,6 +34,7 @@ class ListBox : public Control {
     MessageResult onMessage(MessageId message, WParam wParam, LParam lParam) override;
     bool onKey(const KeyEvent& key) override;
     bool onMouse(const MouseEvent& mouse, Point at) override;
+    bool takesMouse() const override { return isEnabled(); }
     void paint(Canvas& canvas, Point origin, const PaintState& state) const override;
 
   private:

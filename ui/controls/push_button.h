@@ -17,6 +17,7 @@ class PushButton : public Control {
 
     bool activate() override;
     bool onMouse(const MouseEvent& mouse, Point at) override;
+    bool takesMouse() const override { return isEnabled(); }
     void paint(Canvas& canvas, Point origin, const PaintState& state) const override;
     std::optional<Point> caret() const override;
 };
