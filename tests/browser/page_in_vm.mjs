@@ -25,11 +25,18 @@ function onLoadOf(page) {
     return body[1];
 }
 
-function visitAll(pageFile, predictions) {
+// The page's script, compiled once, and a run of it for one visitor in a fresh context.
+function loadPage(pageFile) {
     const page = decode8Bit(fs.readFileSync(pageFile));
-    const script = new vm.Script(scriptOf(page), { filename: pageFile });
-    const onLoad = new vm.Script(onLoadOf(page), { filename: 'OnLoad' });
-    return predictions.map(({ appName, appVersion }) => {
+    let script;
+    let onLoad;
+    try {
+        script = new vm.Script(scriptOf(page), { filename: pageFile });
+        onLoad = new vm.Script(onLoadOf(page), { filename: 'OnLoad' });
+    } catch (error) {
+        return () => [{ scriptErrors: [error.message] }];  // as a browser that cannot run it
+    }
+    return ({ appName, appVersion }) => {
         const calls = [];
         const context = vm.createContext({
             navigator: { appName, appVersion },
@@ -39,6 +46,16 @@ function visitAll(pageFile, predictions) {
         script.runInContext(context);
         onLoad.runInContext(context);
         return calls;
+    };
+}
+
+function visitAll(visits) {
+    const pages = new Map();
+    return visits.map(({ pageFile, prediction }) => {
+        if (!pages.has(pageFile)) {
+            pages.set(pageFile, loadPage(pageFile));
+        }
+        return pages.get(pageFile)(prediction);
     });
 }
 

@@ -127,41 +127,47 @@ export function expectedCalls(prediction) {
     }
 }
 
-// Each set's predictions agree with the joined answers and with --explain, and with what
-// `visit(page, prediction)` saw the page do. Returns the number of disagreements.
+// A visit: one browser of the report at the page of one answer set, with its prediction.
+// `visitAll(visits)` returns, for each visit in order, the calls the page made.
+//
+// Checks that every prediction agrees with --explain and with the answers, and that every visit
+// saw the page do what was predicted. Returns the number of disagreements.
 export async function checkEverySet(tool, visitAll) {
     let failures = 0;
-    const check = async (name, body) => {
+    const check = (name, body) => {
         try {
-            await body();
+            body();
         } catch (error) {
             failures += 1;
             console.error(`FAIL ${name}\n  ${error.message.split('\n').join('\n  ')}`);
         }
     };
-    for (const [setName, answers] of Object.entries(answerSets)) {
-        const files = writeAnswerSet(tool, answers);
-        try {
-            const predictions = report(tool, files.answersFile);
-            for (const prediction of predictions) {
-                await check(`${setName}: ${prediction.browser}: --explain agrees with --report`, () => {
+    const as8Bit = (text) => decode8Bit(Buffer.from(text, 'latin1'));
+    const sets = Object.entries(answerSets).map(([setName, answers]) =>
+        ({ setName, answers, files: writeAnswerSet(tool, answers) }));
+    try {
+        const visits = [];
+        for (const { setName, answers, files } of sets) {
+            for (const prediction of report(tool, files.answersFile)) {
+                const name = `${setName} answers, ${prediction.browser}`;
+                check(`${name}: --explain agrees with --report`, () => {
                     const single = explain(tool, files.answersFile, userAgentOf(prediction), prediction.appName);
                     assert.deepEqual({ ...single, browser: prediction.browser, source: prediction.source }, prediction);
                     if (prediction.outcome === 'open') {
-                        const as8Bit = (text) => decode8Bit(Buffer.from(text, 'latin1'));
                         assert.ok(prediction.address.startsWith(as8Bit(`http://${answers.siteAddress}${answers.baseDirectory}`)));
                         assert.equal(prediction.target, as8Bit(answers.targetFrame));
                     }
                 });
+                visits.push({ name, pageFile: files.pageFile, prediction });
             }
-            const observed = await visitAll(files.pageFile, predictions);
-            predictions.forEach((prediction, at) => check(`${setName}: ${prediction.browser}`, () => {
-                assert.deepEqual(observed[at], expectedCalls(prediction));
-            }));
-            console.log(`${setName} answers: ${predictions.length} browsers run`);
-        } finally {
-            files.remove();
         }
+        const observed = await visitAll(visits);
+        visits.forEach((visit, at) => check(visit.name, () => {
+            assert.deepEqual(observed[at], expectedCalls(visit.prediction));
+        }));
+        console.log(`${visits.length} visits: ${sets.length} answer sets, ${visits.length / sets.length} browsers`);
+    } finally {
+        sets.forEach(({ files }) => files.remove());
     }
     return failures;
 }
