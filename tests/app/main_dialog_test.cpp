@@ -133,6 +133,10 @@ struct QuitCase {
     bool answersFileBefore;
 };
 
+void PrintTo(const QuitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Quit : public MainDialog, public testing::WithParamInterface<QuitCase> {};
 
 TEST_P(Quit, DeletesTheAnswersFileAndExitsWithOne) {
@@ -168,6 +172,10 @@ struct InfoCase {
     char letter;
     std::string caption;
 };
+
+void PrintTo(const InfoCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class InfoButtons : public MainDialog, public testing::WithParamInterface<InfoCase> {};
 
@@ -355,6 +363,10 @@ struct HelpCase {
     std::string owner;
 };
 
+void PrintTo(const HelpCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Help : public InScratchFolder, public testing::WithParamInterface<HelpCase> {};
 
 TEST_P(Help, ShowsTheHelpOverTheDialogAndReturnsToIt) {
@@ -394,6 +406,10 @@ struct SplashCase {
     std::string name;
     enum { enter, escape, clickPicture, clickText, clickEmpty } how;
 };
+
+void PrintTo(const SplashCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Splash : public InScratchFolder, public testing::WithParamInterface<SplashCase> {};
 

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <iterator>
 #include <optional>
+#include <ostream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -287,6 +288,10 @@ struct SplashExit {
     int rowsAboveText = 0;  // for a click: 0 is the text itself, more is the picture above it
 };
 
+void PrintTo(const SplashExit& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SplashIsDismissed : public NavisiftInTerminal,
                           public testing::WithParamInterface<SplashExit> {};
 
@@ -321,6 +326,10 @@ struct TitleCase {
     std::string fileName;  // of the link or the copy
     std::string title;
 };
+
+void PrintTo(const TitleCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TextTooLong : public NavisiftInTerminal, public testing::WithParamInterface<TitleCase> {};
 
@@ -427,6 +436,10 @@ struct HelpPlace {
     std::string name;
     bool onQuestion = false;
 };
+
+void PrintTo(const HelpPlace& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class HelpKey : public NavisiftInTerminal, public testing::WithParamInterface<HelpPlace> {};
 
