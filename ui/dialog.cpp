@@ -241,8 +241,12 @@ void Dialog::handleEvent(const Event& event) {
     } else if (const auto* paste = std::get_if<PasteEvent>(&event)) {
         if (focus_ && !minimized_ && !systemMenu_.isOpen())
             focus_->onPaste(paste->text);
+    } else if (std::holds_alternative<ResizeEvent>(event)) {
+        // Every window is placed again, owners first, so that each stays
+        // centred over what it was centred over and on the screen.
+        for (Dialog* dialog : running())
+            dialog->placeWindow();
     }
-    // A resize needs nothing but the repaint that follows every event.
 }
 
 namespace {

@@ -45,6 +45,26 @@ TEST_F(KeyboardTest, TabAndShiftTabWalkTheTabStopsAndWrap) {
     }
 }
 
+TEST_F(KeyboardTest, TabSkipsDisabledControlsAndADisabledDefaultIgnoresEnter) {
+    RecordingDialog dialog(res::dialogTemplate(129));
+    std::vector<int> seen;
+    screen
+        .then([&] {
+            dialog.control(ui::ID_APP_EXIT)->setEnabled(false);
+            dialog.control(ui::IDOK)->setEnabled(false);
+        })
+        .key(Key::tab)
+        .then([&] { seen.push_back(focusedId()); })
+        .key(Key::tab)
+        .then([&] { seen.push_back(focusedId()); })
+        .key(Key::enter)  // in the field, with the default button disabled: nothing
+        .alt('q')         // a disabled button's mnemonic: nothing
+        .key(Key::escape);
+    dialog.runModal();
+    EXPECT_EQ(seen, (std::vector<int>{ui::ID_APP_ABOUT, 1001}));
+    EXPECT_EQ(dialog.heard, (std::vector<std::string>{"command 2 code 0"}));
+}
+
 TEST_F(KeyboardTest, EnterPressesTheFocusedButtonElseTheDefault) {
     struct Case {
         const char* name;

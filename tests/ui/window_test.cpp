@@ -240,6 +240,20 @@ TEST_F(WindowTest, AReleaseOverAControlThatTakesClicksIsNotTheDialogs) {
     EXPECT_EQ(dialog.heard, (std::vector<std::string>{"command 2 code 0"}));
 }
 
+TEST_F(WindowTest, AfterAResizeEveryWindowIsCentredAgain) {
+    RecordingDialog outer(res::dialogTemplate(152));
+    ui::Rect before;
+    ui::Rect after;
+    screen.then([&] { before = outer.windowRect(); })
+        .resize({100, 30})
+        .then([&] { after = outer.windowRect(); })
+        .key(Key::escape);
+    outer.runModal();
+    EXPECT_EQ(before, (ui::Rect{(80 - 67) / 2, (24 - 20) / 2, 67, 20}));
+    EXPECT_EQ(after, (ui::Rect{(100 - 67) / 2, (30 - 20) / 2, 67, 20}));
+    EXPECT_EQ(screen.lastFrame().canvas.size(), (ui::Size{100, 30}));
+}
+
 class NotifyDialog : public ui::Dialog {
   public:
     NotifyDialog() : ui::Dialog(res::dialogTemplate(100)) {}
