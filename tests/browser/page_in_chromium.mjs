@@ -1,6 +1,6 @@
-// The proof in a real browser: headless Chromium loads the detection page from file:// once for
-// every browser of navisift-page --report, with that browser's user agent, appName and
-// appVersion, and the calls the page makes to `open` and `alert` must be the ones predicted.
+// The proof in a real browser: for every browser of navisift-page --report and every answer set,
+// headless Chromium loads the detection page from file:// with that browser's user agent, appName
+// and appVersion, and the calls the page makes to `open` and `alert` must be the ones predicted.
 //
 // Usage: node page_in_chromium.mjs PATH/TO/navisift-page [PATH/TO/chromium]
 
@@ -70,22 +70,20 @@ async function visitAs(prediction, pageFiles) {
     }
 }
 
-const sameVisitor = (a, b) => a.appName === b.appName && a.appVersion === b.appVersion;
-
 let failures;
 try {
     failures = await checkEverySet(process.argv[2], async (visits) => {
-        const observed = new Array(visits.length);
-        const done = new Set();
-        for (const [first, { prediction }] of visits.entries()) {
-            if (done.has(first)) {
-                continue;
-            }
-            const mine = [...visits.keys()].filter((at) => sameVisitor(visits[at].prediction, prediction));
-            const calls = await visitAs(prediction, mine.map((at) => visits[at].pageFile));
-            mine.forEach((at, n) => {
+        // The visits of each listed browser, by their places in `visits`.
+        const placesOf = new Map();
+        visits.forEach(({ prediction }, at) => {
+            const key = `${prediction.appName}\n${prediction.appVersion}`;
+            placesOf.set(key, [...(placesOf.get(key) ?? []), at]);
+        });
+        const observed = [];
+        for (const places of placesOf.values()) {
+            const calls = await visitAs(visits[places[0]].prediction, places.map((at) => visits[at].pageFile));
+            places.forEach((at, n) => {
                 observed[at] = calls[n];
-                done.add(at);
             });
         }
         return observed;
