@@ -102,6 +102,32 @@ TEST_F(DialogRunTest, DataGoesInOnOpeningAndOutOnOk) {
     EXPECT_EQ(dialog.clicks, 1);
 }
 
+TEST_F(DialogRunTest, ATableRowForButtonOneReplacesTheOkAction) {
+    class OwnOk : public ui::Dialog {
+      public:
+        OwnOk() : ui::Dialog(res::dialogTemplate(129)) {}
+        int presses = 0;
+
+      protected:
+        bool onMessage(ui::Message& message) override {
+            static constexpr ui::MessageEntry<OwnOk> table[] = {
+                {ui::WM_COMMAND, ui::BN_CLICKED, ui::IDOK, &OwnOk::onNext},
+            };
+            return ui::dispatchMessage(*this, table, message);
+        }
+
+      private:
+        void onNext() {
+            if (++presses == 2)
+                Dialog::onOk();  // the second press ends the toolkit's way
+        }
+    };
+    OwnOk dialog;
+    screen.key(Key::enter).then([&] { EXPECT_FALSE(dialog.hasEnded()); }).click(ui::IDOK);
+    EXPECT_EQ(dialog.runModal(), ui::IDOK);
+    EXPECT_EQ(dialog.presses, 2);
+}
+
 TEST_F(DialogRunTest, CancelExchangesNothing) {
     AnswerDialog dialog;
     screen.type("typed").key(Key::escape);
