@@ -78,25 +78,13 @@ int Dialog::runModal() {
     Screen* screen = currentScreen();
     if (!screen)
         throw std::logic_error("a dialog runs only while an application object exists");
+    if (running_)
+        throw std::logic_error("a dialog cannot run inside its own run");
     RunGuard guard(*this);
     ended_ = false;
     endCode_ = 0;
     minimized_ = false;
-    controls_.clear();
-    for (const ControlTemplate& row : template_.controls)
-        controls_.push_back(makeControl(*this, row));
-
-    systemMenu_.clear();
-    if (template_.hasSystemMenu()) {
-        if (template_.hasMinimizeBox()) {
-            systemMenu_.appendItem(SC_RESTORE, "&Restore");
-            systemMenu_.appendItem(SC_MINIMIZE, "Mi&nimize");
-            systemMenu_.setEnabled(SC_RESTORE, false);
-        }
-        systemMenu_.appendItem(SC_CLOSE, "&Close");
-    }
-
-    placeWindow();
+    createWindow();
     visible_ = true;
     if (ToolkitObserver* observer = toolkitObserver())
         observer->dialogShown(*this);
@@ -115,6 +103,25 @@ int Dialog::runModal() {
             runDueTicks(screen->now());
     }
     return endCode_;
+}
+
+// The window of one run: its controls from the template, its system menu and
+// its place on the screen.
+void Dialog::createWindow() {
+    controls_.clear();
+    for (const ControlTemplate& row : template_.controls)
+        controls_.push_back(makeControl(*this, row));
+
+    systemMenu_.clear();
+    if (template_.hasSystemMenu()) {
+        if (template_.hasMinimizeBox()) {
+            systemMenu_.appendItem(SC_RESTORE, "&Restore");
+            systemMenu_.appendItem(SC_MINIMIZE, "Mi&nimize");
+            systemMenu_.setEnabled(SC_RESTORE, false);
+        }
+        systemMenu_.appendItem(SC_CLOSE, "&Close");
+    }
+    placeWindow();
 }
 
 void Dialog::endDialog(int code) {

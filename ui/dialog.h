@@ -181,6 +181,8 @@ class Dialog {
 
     class RunGuard;
 
+    void createWindow();
+
     // The dialog manager.
     void handleEvent(const Event& event);
     void handleKey(const KeyEvent& key);

@@ -383,6 +383,14 @@ TEST_F(DialogRunTest, TheQuickExitUnwindsEveryRunWithoutReturningThroughHandlers
     EXPECT_TRUE(ui::Dialog::running().empty());
 }
 
+TEST_F(DialogRunTest, ADialogCannotRunInsideItsOwnRun) {
+    AnswerDialog dialog(129);
+    dialog.onNext = [&] { dialog.runModal(); };
+    screen.key(Key::enter);
+    EXPECT_THROW(dialog.runModal(), std::logic_error);
+    EXPECT_TRUE(ui::Dialog::running().empty());
+}
+
 TEST_F(DialogRunTest, AScriptThatRunsOutFailsLoudly) {
     AnswerDialog dialog;
     EXPECT_THROW(dialog.runModal(), ui::ScriptExhausted);
