@@ -61,6 +61,8 @@ constexpr Cell mnemonic{U'S', palette::windowText, palette::buttonFace, CellStyl
 constexpr Cell shadowOnFace{U'x', palette::buttonShadow, palette::buttonFace, CellStyle::plain};
 constexpr Cell whiteOnFace{U'x', palette::white, palette::buttonFace, CellStyle::plain};
 constexpr Cell silverOnSilver{U'x', {0xBD, 0xBD, 0xBD}, palette::buttonFace, CellStyle::plain};
+// Two pixels of a picture, one above the other, both navy.
+constexpr Cell navyPixels{U'\u2580', palette::navy, palette::navy, CellStyle::plain};
 
 INSTANTIATE_TEST_SUITE_P(
     Depths, CellLookTest,
@@ -75,6 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
                  silverOnSilver,
                  ColorDepth::full256,
                  {16, 250, Attribute::none}},
+        LookCase{
+            "PicturePixelsAlike256", navyPixels, ColorDepth::full256, {18, 18, Attribute::none}},
         LookCase{"TextOnFace8", dialogText, ColorDepth::eight, {0, 7, Attribute::none}},
         LookCase{"CaptionBright8", captionText, ColorDepth::eight, {7, 4, Attribute::bold}},
         // Grey on grey survives as bright black, which terminals show dark grey.
@@ -82,6 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         LookCase{"WhiteOnFace8", whiteOnFace, ColorDepth::eight, {7, 7, Attribute::bold}},
         LookCase{
             "MergedColoursContrast8", silverOnSilver, ColorDepth::eight, {0, 7, Attribute::none}},
+        LookCase{"PicturePixelsAlike8", navyPixels, ColorDepth::eight, {4, 4, Attribute::none}},
         LookCase{"TextOnFaceMono", dialogText, ColorDepth::monochrome, {-1, -1, Attribute::none}},
         LookCase{"CaptionReversedMono",
                  captionText,

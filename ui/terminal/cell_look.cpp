@@ -58,6 +58,12 @@ int nearestOf(Color color, int count) {
     return best;
 }
 
+// A picture's upper half block holds two pixels, not text: alike or not, its
+// colours stay as they are.
+bool isText(const Cell& cell) {
+    return cell.ch != U'\u2580';
+}
+
 }  // namespace
 
 int nearestXterm256(Color color) {
@@ -109,14 +115,14 @@ CellLook lookOf(const Cell& cell, ColorDepth depth) {
             look.foreground = foreground % 8;
             if (foreground >= 8)
                 look.attributes = look.attributes | Attribute::bold;
-            if (look.foreground == look.background && foreground < 8)
+            if (look.foreground == look.background && foreground < 8 && isText(cell))
                 look.foreground = isDark(cell.bg) ? classicWhite : classicBlack;
             break;
         }
         case ColorDepth::full256:
             look.background = nearestXterm256(cell.bg);
             look.foreground = nearestXterm256(cell.fg);
-            if (look.foreground == look.background)
+            if (look.foreground == look.background && isText(cell))
                 look.foreground = isDark(cell.bg) ? xtermWhite : xtermBlack;
             break;
     }

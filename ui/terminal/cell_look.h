@@ -50,7 +50,8 @@ bool isDark(Color color);
 
 // The look of one cell at the given depth. Text never ends up in the colour of
 // its own background: where the mapping would merge the two, the foreground
-// turns black or white, whichever contrasts.
+// turns black or white, whichever contrasts. A picture's half blocks keep
+// their colours, since two pixels alike are no text.
 CellLook lookOf(const Cell& cell, ColorDepth depth);
 
 }  // namespace ui::terminal
