@@ -158,33 +158,35 @@ TEST_F(DialogRunTest, AnOverLongTextFailsTheExchangeAndTheDialogStays) {
 }
 
 TEST_F(DialogRunTest, NestedRunsEndWhereTheyBegan) {
-    // Each dialog ends itself and runs the next from its OK handler, five deep.
-    std::vector<std::unique_ptr<AnswerDialog>> chain;
+    // Each dialog ends itself and runs the next from its OK handler, fifteen
+    // deep like the longest wizard; each is owned by the one before.
+    constexpr int depth = 15;
     std::vector<std::string> order;
-    std::function<void(int)> runLevel = [&](int level) {
-        auto dialog = std::make_unique<AnswerDialog>(level % 2 ? 129 : 131, 30);
-        AnswerDialog& d = *dialog;
-        d.onNext = [&, level] {
-            d.endDialog(ui::IDOK);
-            EXPECT_FALSE(d.isVisible());
-            if (level < 5)
-                runLevel(level + 1);
+    std::function<void(int, ui::Dialog*)> runLevel = [&](int level, ui::Dialog* before) {
+        AnswerDialog dialog(level % 2 ? 129 : 131, 30);
+        EXPECT_EQ(dialog.owner(), before);
+        dialog.onNext = [&, level] {
+            dialog.endDialog(ui::IDOK);
+            EXPECT_FALSE(dialog.isVisible());
+            if (level < depth)
+                runLevel(level + 1, &dialog);
             order.push_back("returned " + std::to_string(level));
         };
-        d.runModal();
+        dialog.runModal();
         order.push_back("run ended " + std::to_string(level));
     };
-    for (int level = 1; level <= 5; ++level) {
+    for (int level = 1; level <= depth; ++level) {
         screen.then([&, level] {
             EXPECT_EQ(ui::Dialog::running().size(), static_cast<std::size_t>(level));
         });
         screen.key(Key::enter);
     }
-    runLevel(1);
-    const std::vector<std::string> expected = {
-        "returned 5",  "run ended 5", "returned 4",  "run ended 4", "returned 3",
-        "run ended 3", "returned 2",  "run ended 2", "returned 1",  "run ended 1",
-    };
+    runLevel(1, nullptr);
+    std::vector<std::string> expected;
+    for (int level = depth; level >= 1; --level) {
+        expected.push_back("returned " + std::to_string(level));
+        expected.push_back("run ended " + std::to_string(level));
+    }
     EXPECT_EQ(order, expected);
     EXPECT_TRUE(ui::Dialog::running().empty());
 }
