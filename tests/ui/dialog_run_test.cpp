@@ -193,13 +193,10 @@ TEST_F(DialogRunTest, NestedRunsEndWhereTheyBegan) {
 
 TEST_F(DialogRunTest, ADialogWithoutOwnerIsOwnedByTheActiveOne) {
     AnswerDialog outer(129);
-    AnswerDialog* innerSeen = nullptr;
     outer.onNext = [&] {
         AnswerDialog inner(131);
-        innerSeen = &inner;
         EXPECT_EQ(inner.owner(), &outer);
         inner.runModal();
-        innerSeen = nullptr;
     };
     screen.key(Key::enter)
         .then([&] {
