@@ -37,7 +37,8 @@ std::string describe(const Event& event) {
     }
     if (const auto* mouse = std::get_if<MouseEvent>(&event))
         return std::string(mouse->action == MouseAction::press ? "press " : "release ") +
-               std::to_string(mouse->at.x) + "," + std::to_string(mouse->at.y);
+               std::to_string(mouse->at.x) + "," + std::to_string(mouse->at.y) +
+               (mouse->button == 1 ? "" : " button " + std::to_string(mouse->button));
     if (const auto* paste = std::get_if<PasteEvent>(&event)) {
         std::string text = "paste";
         for (unsigned char byte : paste->text)
@@ -126,9 +127,15 @@ INSTANTIATE_TEST_SUITE_P(
         DecoderCase{"SgrMousePressAndRelease",
                     typed(U"\x1b[<0;10;5M\x1b[<0;10;5m"sv),
                     {"press 9,4", "release 9,4"}},
-        DecoderCase{"SgrMouseOtherButtonsMotionAndWheelAreIgnored",
-                    typed(U"\x1b[<2;1;1M\x1b[<32;1;1M\x1b[<64;1;1M"sv),
+        DecoderCase{"SgrMouseOtherButtonsAndMotionAreIgnored",
+                    typed(U"\x1b[<2;1;1M\x1b[<2;1;1m\x1b[<1;1;1M\x1b[<32;1;1M"sv),
                     {}},
+        DecoderCase{"SgrWheelIsButtonsFourAndFive",
+                    typed(U"\x1b[<64;5;6M\x1b[<65;5;6M\x1b[<66;5;6M"sv),
+                    {"press 4,5 button 4", "press 4,5 button 5"}},
+        DecoderCase{"LegacyWheel",
+                    typed(U"\x1b[M`%&\x1b[Ma%&"sv),
+                    {"press 4,5 button 4", "press 4,5 button 5"}},
         DecoderCase{"LegacyMousePressAndRelease",
                     typed(U"\x1b[M *%\x1b[M#*%"sv),
                     {"press 9,4", "release 9,4"}},

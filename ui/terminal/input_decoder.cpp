@@ -213,12 +213,10 @@ void InputDecoder::finishControlSequence(char32_t finalByte) {
         (finalByte == U'M' || finalByte == U'm')) {
         const auto values =
             mouseParameters(std::string_view(sequence).substr(1, sequence.size() - 2));
-        // Button bits 0..1 name the button; 32 is motion and 64 the wheel, both unused.
-        if (values && ((*values)[0] & (3 | 32 | 64)) == 0) {
-            events_.push_back(
-                MouseEvent{finalByte == U'M' ? MouseAction::press : MouseAction::release,
-                           {(*values)[1] - 1, (*values)[2] - 1},
-                           1});
+        if (values) {
+            const MouseAction action =
+                finalByte == U'M' ? MouseAction::press : MouseAction::release;
+            pushMouse((*values)[0], action, {(*values)[1] - 1, (*values)[2] - 1});
         }
         return;
     }
@@ -250,12 +248,30 @@ void InputDecoder::feedLegacyMouse(const RawInput& input) {
     const Point at{static_cast<unsigned char>(sequence_[1]) - 33,
                    static_cast<unsigned char>(sequence_[2]) - 33};
     sequence_.clear();
-    if ((button & (32 | 64)) != 0)
+    if ((button & 64) == 0 && (button & 3) == 3) {
+        pushMouse(0, MouseAction::release, at);
         return;
-    if ((button & 3) == 0)
-        events_.push_back(MouseEvent{MouseAction::press, at, 1});
-    if ((button & 3) == 3)
-        events_.push_back(MouseEvent{MouseAction::release, at, 1});
+    }
+    pushMouse(button, MouseAction::press, at);
+}
+
+void InputDecoder::pushMouse(int report, MouseAction action, Point at) {
+    // The report's bits: 0..1 the button (0 left), 32 motion, 64 the wheel
+    // (0 up, 1 down). Only the left button and the wheel mean anything here.
+    constexpr int buttonBits = 3;
+    constexpr int motionBit = 32;
+    constexpr int wheelBit = 64;
+    if ((report & motionBit) != 0)
+        return;
+    if ((report & wheelBit) != 0) {
+        if (action != MouseAction::press || (report & buttonBits) > 1)
+            return;
+        const int wheel = (report & buttonBits) == 0 ? wheelUpButton : wheelDownButton;
+        events_.push_back(MouseEvent{MouseAction::press, at, wheel});
+        return;
+    }
+    if ((report & buttonBits) == 0)
+        events_.push_back(MouseEvent{action, at, 1});
 }
 
 void InputDecoder::feedPaste(const RawInput& input) {

@@ -63,6 +63,7 @@ class InputDecoder {
 
     void emitCharacter(char32_t code, Modifiers modifiers);
     void finishControlSequence(char32_t finalByte);
+    void pushMouse(int report, MouseAction action, Point at);
     void appendToPaste(char32_t code);
     void finishPaste();
 

@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <csignal>
@@ -23,11 +24,11 @@ struct AsciiStandIn {
     char32_t code;
     char ascii;
 };
-constexpr std::array<AsciiStandIn, 22> asciiStandIns{{
-    {U'─', '-'}, {U'━', '-'}, {U'═', '='}, {U'│', '|'}, {U'┃', '|'}, {U'║', '|'},
-    {U'┌', '+'}, {U'┐', '+'}, {U'└', '+'}, {U'┘', '+'}, {U'├', '+'}, {U'┤', '+'},
-    {U'┬', '+'}, {U'┴', '+'}, {U'┼', '+'}, {U'█', '#'}, {U'▓', '#'}, {U'▒', '#'},
-    {U'░', ':'}, {U'▀', '"'}, {U'▄', '_'}, {U'•', '*'},
+constexpr std::array<AsciiStandIn, 26> asciiStandIns{{
+    {U'─', '-'}, {U'━', '-'}, {U'═', '='}, {U'│', '|'}, {U'┃', '|'}, {U'║', '|'}, {U'┌', '+'},
+    {U'┐', '+'}, {U'└', '+'}, {U'┘', '+'}, {U'├', '+'}, {U'┤', '+'}, {U'┬', '+'}, {U'┴', '+'},
+    {U'┼', '+'}, {U'█', '#'}, {U'▓', '#'}, {U'▒', '#'}, {U'░', ':'}, {U'▀', '-'}, {U'▄', '_'},
+    {U'•', '*'}, {U'≡', '='}, {U'×', 'x'}, {U'▲', '^'}, {U'▼', 'v'},
 }};
 
 char32_t shownCharacter(char32_t code, bool showsUnicode) {
@@ -56,6 +57,11 @@ attr_t cursesAttributes(Attribute attributes) {
     return result;
 }
 
+// Every dialog is laid out to fit a terminal of this size. A smaller terminal
+// is still given frames of this size, which it cannot show: the notice stands
+// in for them until the terminal has grown.
+constexpr Size smallestLayout{80, 24};
+
 int millisecondsUntil(Clock::time_point deadline) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     if (left <= 0)
@@ -76,6 +82,12 @@ TerminalScreen::TerminalScreen()
 TerminalScreen::~TerminalScreen() = default;
 
 Size TerminalScreen::size() const {
+    const Size terminal = terminalSize();
+    return {std::max(terminal.width, smallestLayout.width),
+            std::max(terminal.height, smallestLayout.height)};
+}
+
+Size TerminalScreen::terminalSize() const {
     int rows = 0;
     int columns = 0;
     getmaxyx(stdscr, rows, columns);
@@ -88,7 +100,7 @@ void TerminalScreen::present(const Frame& frame) {
 }
 
 void TerminalScreen::draw() {
-    const Size terminal = size();
+    const Size terminal = terminalSize();
     const Size needed = frame_.canvas.size();
     if (needed.width > terminal.width || needed.height > terminal.height) {
         drawNotice(needed);
@@ -117,7 +129,7 @@ void TerminalScreen::draw() {
 void TerminalScreen::drawNotice(Size needed) {
     tooSmall_ = true;
     shown_ = Canvas();
-    const Size terminal = size();
+    const Size terminal = terminalSize();
     const std::array<std::string, 3> lines{
         "The terminal is too small.",
         "It needs " + std::to_string(needed.width) + " x " + std::to_string(needed.height) +

@@ -10,10 +10,11 @@
 
 // The screen people see: a real terminal, through curses. Each frame is sent
 // as the cells that changed since the last one; input waits without polling
-// until a key, a click, a paste, a resize or the caller's deadline. A frame
-// larger than the terminal is not drawn: a short notice asks for a larger
-// terminal, input other than resizing is ignored, and the frame comes back as
-// soon as it fits.
+// until a key, a click, a paste, a resize or the caller's deadline. The size
+// it reports is never below 80 x 24, the size every dialog is laid out for; a
+// frame larger than the terminal is not drawn: a short notice asks for a
+// larger terminal, input other than resizing is ignored, and the frame comes
+// back as soon as it fits.
 
 namespace ui::terminal {
 
@@ -31,6 +32,7 @@ class TerminalScreen final : public Screen {
     [[noreturn]] void quickExit(int exitCode) override;
 
   private:
+    Size terminalSize() const;
     void draw();
     void drawNotice(Size needed);
     void drawCell(Point at, const Cell& cell);

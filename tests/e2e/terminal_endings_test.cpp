@@ -1,0 +1,77 @@
+// Every way the viewer can end gives the terminal back as it was found: the
+// line discipline (`stty -a` the same before and after), the normal screen,
+// no mouse reports, no bracketed paste, the cursor visible.
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+#include <regex>
+
+#include "tests/e2e/terminal_run.h"
+#include "tests/e2e/viewer_run.h"
+
+namespace navisift_e2e {
+namespace {
+
+struct EndingCase {
+    const char* name;
+    std::function<void(TerminalRun&)> end;
+    int exitCode;
+};
+
+// The last time the program switched a private mode: 'h' on, 'l' off, 0 never.
+char lastSwitch(const std::string& output, std::string_view mode) {
+    const std::regex pattern("\x1b\\[\\?" + std::string(mode) + "([hl])");
+    char last = 0;
+    for (auto it = std::sregex_iterator(output.begin(), output.end(), pattern);
+         it != std::sregex_iterator(); ++it)
+        last = (*it)[1].str()[0];
+    return last;
+}
+
+bool everSwitchedOn(const std::string& output, std::string_view mode) {
+    return output.find("\x1b[?" + std::string(mode) + "h") != std::string::npos;
+}
+
+class TerminalEndingTest : public testing::TestWithParam<EndingCase> {};
+
+TEST_P(TerminalEndingTest, GivesTheTerminalBack) {
+    TerminalRun run(viewerCommand(129));
+    ASSERT_TRUE(run.waitForText("Question 1")) << run.screenText();
+    GetParam().end(run);
+    const auto ending = run.waitForEnd();
+    ASSERT_TRUE(ending.has_value()) << "still running:\n" << run.screenText();
+
+    EXPECT_EQ(ending->exitCode, GetParam().exitCode);
+    EXPECT_FALSE(ending->sttyBefore.empty());
+    EXPECT_EQ(ending->sttyAfter, ending->sttyBefore) << "the line discipline was changed";
+    for (const char* rawFlag : {" -icanon", " -echo ", " -isig", " -icrnl", " -ixon"})
+        EXPECT_EQ(ending->sttyAfter.find(rawFlag), std::string::npos) << rawFlag;
+    EXPECT_EQ(ending->paneModes, "alternate=0 mouse=00000 cursor=1 keypad=0");
+
+    // The modes were really on while the dialog ran, and the last word was off.
+    const std::string& output = ending->output;
+    for (const char* mode : {"1049", "1000", "1006", "2004"}) {
+        SCOPED_TRACE(mode);
+        EXPECT_TRUE(everSwitchedOn(output, mode));
+        EXPECT_EQ(lastSwitch(output, mode), 'l');
+    }
+    EXPECT_EQ(lastSwitch(output, "25"), 'h') << "the cursor must show again";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, TerminalEndingTest,
+    testing::Values(
+        EndingCase{"NormalEndByEscape", [](TerminalRun& run) { run.keys({"Escape"}); }, 0},
+        EndingCase{"QuickExitByQuit", [](TerminalRun& run) { run.keys({"M-q"}); }, 1},
+        EndingCase{"InterruptByCtrlC", [](TerminalRun& run) { run.keys({"C-c"}); }, 128 + SIGINT},
+        EndingCase{"Terminate", [](TerminalRun& run) { run.signal(SIGTERM); }, 128 + SIGTERM},
+        EndingCase{"HangUp", [](TerminalRun& run) { run.signal(SIGHUP); }, 128 + SIGHUP},
+        EndingCase{"Quit", [](TerminalRun& run) { run.signal(SIGQUIT); }, 128 + SIGQUIT},
+        EndingCase{"Crash", [](TerminalRun& run) { run.signal(SIGSEGV); }, 128 + SIGSEGV},
+        EndingCase{"Abort", [](TerminalRun& run) { run.signal(SIGABRT); }, 128 + SIGABRT}),
+    [](const testing::TestParamInfo<EndingCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace navisift_e2e

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One program in a real terminal: a private tmux server whose only pane runs
+// the program under a small shell that notes the terminal's modes before and
+// after it, its exit code, and (through `script`) every byte it wrote. Driven
+// by keys, pastes, clicks and resizes; read back as the text the pane shows.
+// The server and the folder go away with the object, whatever the test did.
+
+namespace navisift_e2e {
+
+using namespace std::chrono_literals;
+
+struct TerminalOptions {
+    int width = 80;
+    int height = 24;
+    std::string term = "xterm-256color";
+    std::string locale = "C.UTF-8";
+};
+
+// What is known once the program has ended.
+struct Ending {
+    int exitCode = -1;       // as the shell reports it: 128 + n after signal n
+    std::string sttyBefore;  // `stty -a` before the program started
+    std::string sttyAfter;   // and after it ended
+    std::string output;      // every byte the program wrote to the terminal
+    std::string paneModes;   // tmux's view of the pane's modes afterwards
+};
+
+class TerminalRun {
+  public:
+    TerminalRun(const std::vector<std::string>& command, const TerminalOptions& options = {});
+    ~TerminalRun();
+    TerminalRun(const TerminalRun&) = delete;
+    TerminalRun& operator=(const TerminalRun&) = delete;
+
+    const std::filesystem::path& folder() const { return folder_; }
+
+    // Keys by tmux's names: "Enter", "Escape", "Tab", "BTab", "M-s", "C-c", "F1".
+    void keys(const std::vector<std::string>& names);
+    // Text typed literally (UTF-8), one key per character.
+    void type(std::string_view utf8);
+    // Raw bytes written to the program's input as if the terminal sent them.
+    void sendBytes(std::string_view bytes);
+    // A bracketed paste of the text, as the terminal's paste would send it.
+    void paste(std::string_view utf8);
+    // Press and release of the left button on a cell (counted from 0), as SGR reports.
+    void click(int x, int y);
+    void mouse(bool press, int x, int y);
+    void resize(int width, int height);
+    // Sends a signal to the program itself.
+    void signal(int signalNumber);
+
+    // The pane's rows now, as UTF-8 text.
+    std::vector<std::string> screen() const;
+    std::string screenText() const;
+    // The same with the cells' colours and attributes as escape sequences.
+    std::string screenWithAttributes() const;
+    // The cursor: where it is and whether it shows.
+    struct Cursor {
+        int x = 0;
+        int y = 0;
+        bool visible = false;
+    };
+    Cursor cursor() const;
+
+    // Waits until the screen satisfies the condition; false after the timeout.
+    bool waitUntil(const std::function<bool(const std::string& screen)>& condition,
+                   std::chrono::milliseconds timeout = 10s) const;
+    bool waitForText(std::string_view text, std::chrono::milliseconds timeout = 10s) const;
+    // Waits until the screen has stopped changing for a moment.
+    std::string settledScreen() const;
+
+    // Waits for the program's end; nothing if it still runs after the timeout.
+    std::optional<Ending> waitForEnd(std::chrono::milliseconds timeout = 15s) const;
+
+  private:
+    std::string tmux(const std::vector<std::string>& arguments) const;
+
+    std::filesystem::path folder_;
+    std::filesystem::path socket_;
+};
+
+// The text of a pane row without its trailing blanks.
+std::string trimmedRight(std::string line);
+
+}  // namespace navisift_e2e
