@@ -180,11 +180,21 @@ void TerminalRun::resize(int width, int height) {
 }
 
 void TerminalRun::signal(int signalNumber) {
-    const auto pid = readFile(folder_ / "program.pid");
-    if (!pid)
-        throw std::runtime_error("the program has not started");
-    if (::kill(std::stoi(*pid), signalNumber) != 0)
+    if (::kill(programPid(), signalNumber) != 0)
         throw std::runtime_error("kill failed");
+}
+
+int TerminalRun::programPid() const {
+    const auto pid = readFile(folder_ / "program.pid");
+    if (!pid || pid->empty())
+        throw std::runtime_error("the program has not started");
+    return std::stoi(*pid);
+}
+
+std::uintmax_t TerminalRun::outputSize() const {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(folder_ / "typescript.txt", error);
+    return error ? 0 : size;
 }
 
 std::vector<std::string> TerminalRun::screen() const {

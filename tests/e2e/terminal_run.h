@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -57,6 +58,10 @@ class TerminalRun {
     void resize(int width, int height);
     // Sends a signal to the program itself.
     void signal(int signalNumber);
+    // The program's process id, once it has started.
+    int programPid() const;
+    // How many bytes the program has written to the terminal so far.
+    std::uintmax_t outputSize() const;
 
     // The pane's rows now, as UTF-8 text.
     std::vector<std::string> screen() const;

@@ -1,0 +1,104 @@
+// The system's own dialog classes in the viewer, in a real terminal: message
+// boxes, the save dialog's whole run, the lists' wheel, the clip, the splash.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "tests/e2e/terminal_run.h"
+#include "tests/e2e/viewer_run.h"
+
+namespace navisift_e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool hasLine(const Ending& ending, std::string_view line) {
+    const std::vector<std::string> printed = printedLines(ending.output);
+    return std::find(printed.begin(), printed.end(), line) != printed.end();
+}
+
+TEST(RealDialogs, TypingPastTheLimitShowsTheMessageBoxWithTheProgramsTitle) {
+    TerminalRun run(viewerCommand(131));
+    ASSERT_TRUE(run.waitForText("Question 3"));
+    run.type(std::string(31, 'x'));
+    ASSERT_TRUE(run.waitForText("Text Too Long!")) << run.screenText();
+    EXPECT_NE(run.screenText().find("navisift-dialog-viewer"), std::string::npos)
+        << "the caption is the program's name";
+    run.keys({"Enter"});  // OK
+    ASSERT_TRUE(run.waitUntil([](const std::string& screen) {
+        return screen.find("Text Too Long!") == std::string::npos;
+    })) << run.screenText();
+    EXPECT_NE(run.screenText().find(std::string(30, 'x')), std::string::npos);
+    EXPECT_EQ(run.screenText().find(std::string(31, 'x')), std::string::npos);
+    run.keys({"Escape"});
+    const auto ending = run.waitForEnd();
+    ASSERT_TRUE(ending.has_value());
+    EXPECT_TRUE(hasLine(*ending, "ended 131 code 2"));
+}
+
+TEST(RealDialogs, SaveRunsTheWholeGenerationAndReportsFileSaved) {
+    TerminalRun run(viewerCommand(142));
+    ASSERT_TRUE(run.waitForText("Saving File..."));
+    {
+        std::ofstream answers(run.folder() / "questions.txt", std::ios::binary);
+        answers << "www.example.com\n/\n_self\n";
+        for (int page = 3; page <= 12; ++page)
+            answers << "page" << page << ".html\n";
+    }
+    run.keys({"Enter"});  // Save
+    ASSERT_TRUE(run.waitForText("File Saved")) << run.screenText();
+    run.keys({"Enter"});
+    const auto ending = run.waitForEnd();
+    ASSERT_TRUE(ending.has_value()) << run.screenText();
+    EXPECT_TRUE(hasLine(*ending, "ended 142 code 1"));
+    EXPECT_TRUE(fs::exists(run.folder() / "nvoutput.htm"));
+    EXPECT_FALSE(fs::exists(run.folder() / "questions.txt"));
+}
+
+TEST(RealDialogs, TheWheelScrollsTheListUnderThePointer) {
+    TerminalRun run(viewerCommand(152));
+    ASSERT_TRUE(run.waitForText("Netscape 2.0*"));
+    EXPECT_EQ(run.screenText().find("WebTV 2.10*"), std::string::npos);
+    const auto first = find(run.screen(), "Netscape 2.0*");
+    ASSERT_TRUE(first.has_value());
+    for (int notch = 0; notch < 30; ++notch)
+        run.sendBytes("\x1b[<65;" + std::to_string(first->x + 2) + ";" +
+                      std::to_string(first->y + 1) + "M");
+    EXPECT_TRUE(run.waitForText("WebTV 2.10*")) << run.screenText();
+    EXPECT_NE(run.screenText().find("Internet Explorer 3.01*"), std::string::npos)
+        << "the other list stays where it was";
+    run.keys({"Enter"});
+    const auto ending = run.waitForEnd();
+    ASSERT_TRUE(ending.has_value());
+    EXPECT_TRUE(hasLine(*ending, "ended 152 code 1"));
+}
+
+TEST(RealDialogs, TheClipPlaysWithoutInput) {
+    TerminalRun run(viewerCommand(100));
+    ASSERT_TRUE(run.waitForText("About..."));
+    const std::string first = run.screenWithAttributes();
+    // Two frames a second: within three seconds the picture must have moved on.
+    EXPECT_TRUE(
+        run.waitUntil([&](const std::string&) { return run.screenWithAttributes() != first; },
+                      std::chrono::seconds(3)));
+    run.keys({"Enter"});
+    const auto ending = run.waitForEnd();
+    ASSERT_TRUE(ending.has_value());
+    EXPECT_TRUE(hasLine(*ending, "ended 100 code 2"));
+}
+
+TEST(RealDialogs, AClickAnywhereOnTheSplashEndsIt) {
+    TerminalRun run(viewerCommand(204));
+    ASSERT_TRUE(run.waitForText("Click To Continue"));
+    const auto text = find(run.screen(), "Click To Continue");
+    ASSERT_TRUE(text.has_value());
+    run.click(text->x + 5, text->y - 4);  // on the picture
+    const auto ending = run.waitForEnd();
+    ASSERT_TRUE(ending.has_value()) << run.screenText();
+    EXPECT_TRUE(hasLine(*ending, "ended 204 code 1"));
+}
+
+}  // namespace
+}  // namespace navisift_e2e

@@ -1,0 +1,96 @@
+// How the terminal screen behaves as a program runs: it sleeps while nothing
+// happens, sends only what changed, and shows the caret where the edit is.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "tests/e2e/terminal_run.h"
+#include "tests/e2e/viewer_run.h"
+
+namespace navisift_e2e {
+namespace {
+
+// The processor time a process has used so far, in seconds.
+double processorSeconds(int pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Fields after the parenthesised name: state is the 3rd, utime the 14th, stime the 15th.
+    std::istringstream fields(content.substr(content.rfind(')') + 2));
+    std::string field;
+    long ticks = 0;
+    for (int index = 3; index <= 15 && fields >> field; ++index)
+        if (index >= 14)
+            ticks += std::stol(field);
+    return static_cast<double>(ticks) / static_cast<double>(::sysconf(_SC_CLK_TCK));
+}
+
+struct IdleCase {
+    const char* name;
+    int templateNumber;
+    const char* shown;
+};
+
+void PrintTo(const IdleCase& entry, std::ostream* out) {
+    *out << entry.name;
+}
+
+class TerminalIdleTest : public testing::TestWithParam<IdleCase> {};
+
+// A busy loop would burn the whole two seconds; waiting for input or the
+// clip's next frame costs next to nothing.
+TEST_P(TerminalIdleTest, WaitingUsesAlmostNoProcessorTime) {
+    TerminalRun run(viewerCommand(GetParam().templateNumber));
+    ASSERT_TRUE(run.waitForText(GetParam().shown));
+    const int pid = run.programPid();
+    const double before = processorSeconds(pid);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_LT(processorSeconds(pid) - before, 0.3);
+    run.keys({"Escape"});
+    EXPECT_TRUE(run.waitForEnd().has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogs, TerminalIdleTest,
+                         testing::Values(IdleCase{"StaticDialog", 129, "Question 1"},
+                                         IdleCase{"PlayingClip", 100, "About..."}),
+                         [](const testing::TestParamInfo<IdleCase>& info) {
+                             return info.param.name;
+                         });
+
+TEST(TerminalOutput, OneTypedCharacterSendsAFewCellsNotTheScreen) {
+    TerminalRun run(viewerCommand(129, {"--generic"}));
+    ASSERT_TRUE(run.waitForText("Question 1"));
+    run.settledScreen();
+    const std::uintmax_t before = run.outputSize();
+    ASSERT_GT(before, 1920u) << "the first frame fills the screen";
+    run.type("w");
+    ASSERT_TRUE(run.waitUntil(
+        [](const std::string& screen) { return screen.find("  w ") != std::string::npos; }));
+    run.settledScreen();
+    // The character and the caret's move; a whole 80 x 24 frame is thousands of bytes.
+    EXPECT_LT(run.outputSize() - before, 100u);
+    run.keys({"Escape"});
+    EXPECT_TRUE(run.waitForEnd().has_value());
+}
+
+TEST(TerminalOutput, TheCursorShowsAtTheEditFieldsCaret) {
+    TerminalRun run(viewerCommand(129, {"--generic"}));
+    ASSERT_TRUE(run.waitForText("Question 1"));
+    run.type("abc");
+    ASSERT_TRUE(run.waitForText("abc"));
+    run.settledScreen();
+    const auto typed = find(run.screen(), "abc");
+    ASSERT_TRUE(typed.has_value());
+    const TerminalRun::Cursor cursor = run.cursor();
+    EXPECT_TRUE(cursor.visible);
+    EXPECT_EQ(cursor.x, typed->x + 3);
+    EXPECT_EQ(cursor.y, typed->y);
+    run.keys({"Escape"});
+    EXPECT_TRUE(run.waitForEnd().has_value());
+}
+
+}  // namespace
+}  // namespace navisift_e2e
