@@ -135,6 +135,13 @@ class NavisiftInTerminal : public testing::Test {
         terminal->press("Enter");
     }
 
+    // A left click on the first place the screen shows `text`.
+    void clickOn(std::string_view text) {
+        const auto at = terminal->find(text);
+        ASSERT_TRUE(at.has_value()) << "nowhere to click: " << text << "\n" << safeScreen();
+        terminal->click(at->x + 1, at->y);
+    }
+
     int exitCode() {
         const std::optional<int> code = terminal->waitForExit();
         EXPECT_TRUE(code.has_value()) << "still running:\n" << safeScreen();
@@ -175,6 +182,34 @@ TEST_F(NavisiftInTerminal, FrameBranchAsksForTheFrameName) {
     answer({"Question 2-2", "content"});
     answerPages();
     saveAndDismiss();
+    EXPECT_EQ(exitCode(), 0);
+    EXPECT_EQ(file("nvoutput.htm"), contents(expectedPages / "generator/expected/ordinary.htm"));
+    EXPECT_FALSE(exists("questions.txt"));
+}
+
+TEST_F(NavisiftInTerminal, TheWholeProgramByMouse) {
+    start();
+    expectText(splashText);
+    clickOn(splashText);
+    expectText(mainDialogText);
+    clickOn("Start");
+    const auto answerAndClickNext = [&](const Answer& answer) {
+        expectCaption(answer.caption);
+        terminal->type(answer.text);
+        clickOn("Next");
+    };
+    answerAndClickNext({"Question 1", "www.example.org"});
+    expectCaption("Question 2");
+    terminal->type("/authors/jane/");
+    clickOn("Is the Script Loaded in a Frame?");
+    clickOn("Next");
+    answerAndClickNext({"Question 2-2", "content"});
+    for (const Answer& answer : ordinaryAnswers)
+        answerAndClickNext(answer);
+    expectText("Saving File...");
+    clickOn("Save...");
+    expectText("File Saved");
+    clickOn("OK");
     EXPECT_EQ(exitCode(), 0);
     EXPECT_EQ(file("nvoutput.htm"), contents(expectedPages / "generator/expected/ordinary.htm"));
     EXPECT_FALSE(exists("questions.txt"));
