@@ -130,6 +130,10 @@ std::string TmuxSession::screen() const {
     return tmux({"capture-pane", "-p", "-t", "0"});
 }
 
+std::string TmuxSession::screenWithColours() const {
+    return tmux({"capture-pane", "-p", "-e", "-t", "0"});
+}
+
 bool TmuxSession::waitForText(std::string_view text, std::chrono::milliseconds timeout) const {
     return pollUntil(timeout, [&] { return screen().find(text) != std::string::npos; });
 }

@@ -33,6 +33,8 @@ class TmuxSession {
 
     // The window's text now, one line per row.
     std::string screen() const;
+    // The same with the terminal's colour and style sequences left in.
+    std::string screenWithColours() const;
     // Waits until the window shows `text`; false after `timeout`.
     bool waitForText(std::string_view text, std::chrono::milliseconds timeout = 10s) const;
     // Waits until the window no longer shows `text`.
