@@ -236,13 +236,22 @@ ByteBuffer encodeRle8Change(const IndexedImage& before, const IndexedImage& fram
 }
 
 ByteBuffer encodeClipFile(const std::vector<IndexedImage>& frames, const Palette& palette,
-                          std::uint32_t microsecondsPerFrame) {
+                          std::uint32_t microsecondsPerFrame, FrameStorage storage) {
     const int width = frames.front().width;
     const int height = frames.front().height;
+    const bool compressed = storage == FrameStorage::rle8;
+    const std::string_view frameId = compressed ? "00dc" : "00db";
     std::vector<ByteBuffer> data;
     for (std::size_t i = 0; i < frames.size(); ++i) {
-        data.push_back(i == 0 ? encodeRle8Key(frames[i])
-                              : encodeRle8Change(frames[i - 1], frames[i]));
+        if (!compressed) {
+            ByteWriter rows;
+            writeRows(rows, width, height, 8, [&](int x, int y) { return frames[i].at(x, y); });
+            data.push_back(std::move(rows.bytes()));
+        } else if (i == 0) {
+            data.push_back(encodeRle8Key(frames[i]));
+        } else {
+            data.push_back(encodeRle8Change(frames[i - 1], frames[i]));
+        }
     }
     std::size_t largest = 0;
     for (const ByteBuffer& chunk : data)
@@ -286,7 +295,7 @@ ByteBuffer encodeClipFile(const std::vector<IndexedImage>& frames, const Palette
     open("LIST", "strl");
     open("strh", "");
     out.fourcc("vids");
-    out.fourcc("mrle");
+    out.fourcc(compressed ? "mrle" : "DIB ");
     out.u32(0);  // flags
     out.u16(0);  // priority
     out.u16(0);  // language
@@ -304,7 +313,10 @@ ByteBuffer encodeClipFile(const std::vector<IndexedImage>& frames, const Palette
     out.u16(static_cast<std::uint32_t>(height));
     close();
     open("strf", "");
-    writeInfoHeader(out, width, height, 8, rle8, static_cast<std::uint32_t>(width * height),
+    const std::size_t imageSize =
+        compressed ? static_cast<std::size_t>(width) * height : strideOf(width, 8) * height;
+    writeInfoHeader(out, width, height, 8, compressed ? rle8 : 0,
+                    static_cast<std::uint32_t>(imageSize),
                     static_cast<std::uint32_t>(palette.size()));
     writePalette(out, palette);
     close();
@@ -316,7 +328,7 @@ ByteBuffer encodeClipFile(const std::vector<IndexedImage>& frames, const Palette
     std::vector<std::uint32_t> offsets;
     for (const ByteBuffer& chunk : data) {
         offsets.push_back(static_cast<std::uint32_t>(out.size() - movieType));
-        open("00dc", "");
+        open(frameId, "");
         out.append(chunk);
         close();
     }
@@ -324,8 +336,8 @@ ByteBuffer encodeClipFile(const std::vector<IndexedImage>& frames, const Palette
 
     open("idx1", "");
     for (std::size_t i = 0; i < data.size(); ++i) {
-        out.fourcc("00dc");
-        out.u32(i == 0 ? 0x10 : 0);  // the first frame is the key frame
+        out.fourcc(frameId);
+        out.u32(i == 0 || !compressed ? 0x10 : 0);  // whole frames are key frames
         out.u32(offsets[i]);
         out.u32(static_cast<std::uint32_t>(data[i].size()));
     }

@@ -26,8 +26,15 @@ ByteBuffer encodeRle8Key(const ui::image::IndexedImage& frame);
 ByteBuffer encodeRle8Change(const ui::image::IndexedImage& before,
                             const ui::image::IndexedImage& frame);
 
-// An AVI file with one RLE8 video stream: a key frame, then change frames, and an index.
+// How the frames of a clip are stored.
+enum class FrameStorage {
+    rle8,          // a key frame, then only the changes against the frame before
+    uncompressed,  // every frame whole, as rows of indices
+};
+
+// An AVI file with one 8-bit video stream and an index.
 ByteBuffer encodeClipFile(const std::vector<ui::image::IndexedImage>& frames,
-                          const ui::image::Palette& palette, std::uint32_t microsecondsPerFrame);
+                          const ui::image::Palette& palette, std::uint32_t microsecondsPerFrame,
+                          FrameStorage storage = FrameStorage::rle8);
 
 }  // namespace pictures
