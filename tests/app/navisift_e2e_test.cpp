@@ -136,11 +136,12 @@ class NavisiftInTerminal : public testing::Test {
         terminal->press("Enter");
     }
 
-    // A left click on the first place the screen shows `text`.
-    void clickOn(std::string_view text) {
+    // A left click on the first place the screen shows `text`, `offset` cells into it (the
+    // second letter by default, well inside a button's label).
+    void clickOn(std::string_view text, int offset = 1) {
         const auto at = terminal->find(text);
         ASSERT_TRUE(at.has_value()) << "nowhere to click: " << text << "\n" << safeScreen();
-        terminal->click(at->x + 1, at->y);
+        terminal->click(at->x + offset, at->y);
     }
 
     int exitCode() {
@@ -429,6 +430,25 @@ TEST_F(NavisiftInTerminal, AboutFromTheSystemMenu) {
     expectText("About...");
     terminal->press("Enter");
     ASSERT_TRUE(terminal->waitForTextGone("About..."));
+    expectText(mainDialogText);
+    terminal->press("Escape");
+    EXPECT_EQ(exitCode(), 0);
+}
+
+TEST_F(NavisiftInTerminal, MinimisedTheMainDialogShowsItsIconTileUntilRestored) {
+    start();
+    pastSplash();
+    // The minimise box is the "_" in the caption bar, the first row that shows the title.
+    const auto caption = terminal->find("Navisift? HTML Creator");
+    ASSERT_TRUE(caption.has_value());
+    const auto minimiseBox = terminal->findOnRow("_", caption->y);
+    ASSERT_TRUE(minimiseBox.has_value()) << safeScreen();
+    terminal->click(minimiseBox->x, minimiseBox->y);
+    ASSERT_TRUE(terminal->waitForTextGone(mainDialogText)) << safeScreen();
+    const auto tile = terminal->find("Navisift?");
+    ASSERT_TRUE(tile.has_value()) << safeScreen();
+    EXPECT_GT(tile->y, 12) << "the tile sits at the bottom of the screen";
+    terminal->press("Enter");  // restores
     expectText(mainDialogText);
     terminal->press("Escape");
     EXPECT_EQ(exitCode(), 0);

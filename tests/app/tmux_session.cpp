@@ -143,9 +143,15 @@ bool TmuxSession::waitForTextGone(std::string_view text, std::chrono::millisecon
 }
 
 std::optional<TmuxSession::Position> TmuxSession::find(std::string_view text) const {
+    return findOnRow(text, -1);
+}
+
+std::optional<TmuxSession::Position> TmuxSession::findOnRow(std::string_view text, int row) const {
     std::istringstream lines(screen());
     std::string line;
     for (int y = 0; std::getline(lines, line); ++y) {
+        if (row >= 0 && y != row)
+            continue;
         // Columns count cells; the window shows only single-width characters, but lines drawn
         // with box characters are UTF-8, so count the bytes that start a character.
         const std::size_t at = line.find(text);

@@ -45,6 +45,8 @@ class TmuxSession {
         int y = 0;
     };
     std::optional<Position> find(std::string_view text) const;
+    // The same, on one row only.
+    std::optional<Position> findOnRow(std::string_view text, int row) const;
 
     // The program's exit code once it has ended; nothing if it is still running after `timeout`.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout = 10s) const;
