@@ -97,6 +97,25 @@ std::size_t frameData(const File& clip, int n) {
     return at + 8;
 }
 
+// Copies the stream list once more into the header list, as a clip with sound has it.
+void addSecondStream(File& f) {
+    const std::size_t list = offsetOf(f, "strl") - 8;
+    const std::size_t length = 8 + std::to_integer<std::size_t>(f[list + 4]) +
+                               (std::to_integer<std::size_t>(f[list + 5]) << 8);
+    const File copy(f.begin() + static_cast<std::ptrdiff_t>(list),
+                    f.begin() + static_cast<std::ptrdiff_t>(list + length));
+    f.insert(f.begin() + static_cast<std::ptrdiff_t>(list + length), copy.begin(), copy.end());
+    const std::size_t headerList = offsetOf(f, "hdrl") - 4;
+    auto grow = [&](std::size_t at) {
+        std::uint32_t value = 0;
+        for (int i = 0; i < 4; ++i)
+            value |= std::to_integer<std::uint32_t>(f[at + i]) << (8 * i);
+        put32(f, at, value + static_cast<std::uint32_t>(length));
+    };
+    grow(headerList);
+    grow(4);  // the RIFF length
+}
+
 struct Damage {
     const char* name;
     Kind kind;
@@ -164,12 +183,18 @@ TEST(DamagedPictures, AreRefusedWithAReason) {
          [](File& f) { put32(f, 4, static_cast<std::uint32_t>(f.size())); }},
         {"clip: header list longer than the file", Kind::clip,
          [](File& f) { put32(f, offsetOf(f, "LIST") + 4, 0x7FFFFFF0); }},
-        {"clip: main header cut short", Kind::clip,
+        {"clip: main header of a wrong length", Kind::clip,
          [](File& f) { put32(f, offsetOf(f, "avih") + 4, 8); }},
         {"clip: no main header", Kind::clip,
          [](File& f) { putText(f, offsetOf(f, "avih"), "JUNK"); }},
         {"clip: stream list longer than the header list", Kind::clip,
          [](File& f) { put32(f, offsetOf(f, "strl") - 4, 0x10000); }},
+        {"clip: two streams", Kind::clip, [](File& f) { addSecondStream(f); }},
+        {"clip: no frame rate anywhere", Kind::clip,
+         [](File& f) {
+             put32(f, offsetOf(f, "avih") + 8, 0);   // microseconds a frame
+             put32(f, offsetOf(f, "vids") + 24, 0);  // the stream's rate
+         }},
         {"clip: a sound stream", Kind::clip,
          [](File& f) { putText(f, offsetOf(f, "vids"), "auds"); }},
         {"clip: no stream format", Kind::clip,
@@ -251,6 +276,8 @@ TEST(DamagedClip, WithAWrongIndexIsStillReadFromTheMovieList) {
              for (int entry = 0; entry < 8; ++entry)
                  put32(f, index + entry * 16 + 8, 3);
          }},
+        {"frame time only in the stream header",
+         [](File& f) { put32(f, offsetOf(f, "avih") + 8, 0); }},
         {"index lengths wrong",
          [](File& f) {
              const std::size_t index = offsetOf(f, "idx1") + 8;
@@ -264,6 +291,7 @@ TEST(DamagedClip, WithAWrongIndexIsStillReadFromTheMovieList) {
         const auto clip = readClip(file);
         ASSERT_TRUE(clip) << clip.error();
         EXPECT_EQ(clip->frames, expected->frames);
+        EXPECT_EQ(clip->microsecondsPerFrame, 500000u);
     }
 }
 

@@ -6,6 +6,16 @@ namespace ui::image {
 
 namespace {
 
+// A chunk id fit for a message: bytes that are no printable letters show as '?'.
+std::string printable(std::string_view id) {
+    std::string shown(id);
+    for (char& c : shown) {
+        if (c < 0x20 || c > 0x7E)
+            c = '?';
+    }
+    return shown;
+}
+
 bool isList(std::string_view id) {
     return id == "LIST" || id == "RIFF";
 }
@@ -28,7 +38,7 @@ ReadResult<std::vector<Chunk>> readChunks(Bytes file, std::size_t begin, std::si
         chunk.id = *id;
         const auto body = reader.take(*length);
         if (!body) {
-            return fail("chunk '" + std::string(*id) + "' at " + std::to_string(chunk.offset) +
+            return fail("chunk '" + printable(*id) + "' at " + std::to_string(chunk.offset) +
                         " claims " + std::to_string(*length) + " bytes, past its end");
         }
         chunk.body = *body;
