@@ -108,6 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
             [](ui::ScriptedScreen& screen) { screen.key(ui::Key::tab).key(ui::Key::space); }},
         SnapshotCase{"131-text-too-long", 131, true,
                      [](ui::ScriptedScreen& screen) { screen.type(std::string(31, 'x')); }},
+        SnapshotCase{
+            "100-second-frame", 100, true,
+            [](ui::ScriptedScreen& screen) { screen.advance(std::chrono::milliseconds(500)); }},
         SnapshotCase{"102-minimised", 102, true,
                      [](ui::ScriptedScreen& screen) { screen.clickMinimizeBox(); }},
         SnapshotCase{
