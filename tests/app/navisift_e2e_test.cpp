@@ -144,9 +144,15 @@ class NavisiftInTerminal : public testing::Test {
         terminal->click(at->x + offset, at->y);
     }
 
+    // Waits for the end; whichever way the program ended, it gave the terminal back as it was.
     int exitCode() {
         const std::optional<int> code = terminal->waitForExit();
         EXPECT_TRUE(code.has_value()) << "still running:\n" << safeScreen();
+        if (code) {
+            EXPECT_NE(terminal->terminalModesBefore(), "") << "stty saw no terminal";
+            EXPECT_EQ(terminal->terminalModesAfter(), terminal->terminalModesBefore())
+                << "the terminal's modes were not restored";
+        }
         return code.value_or(-1);
     }
 

@@ -82,12 +82,14 @@ TmuxSession::TmuxSession(const std::vector<std::string>& command,
     folder_ = pattern;
     socket_ = folder_ / "socket";
     exitCodeFile_ = folder_ / "exit-code";
-    // The shell writes the exit code to a side file first and then renames it, so a reader never
-    // sees half a number.
-    const std::string script =
-        "cd " + shellQuoted(workingDirectory.string()) + " && " + joinedForShell(command) +
-        "; echo $? > " + shellQuoted(exitCodeFile_.string() + ".part") + " && mv " +
-        shellQuoted(exitCodeFile_.string() + ".part") + " " + shellQuoted(exitCodeFile_.string());
+    // The shell notes the terminal's modes before and after the program, then writes the exit
+    // code to a side file and renames it, so a reader never sees half a number.
+    const auto file = [&](std::string_view name) { return shellQuoted((folder_ / name).string()); };
+    const std::string script = "cd " + shellQuoted(workingDirectory.string()) + " && stty -a > " +
+                               file("modes-before") + " && " + joinedForShell(command) +
+                               "; code=$?; stty -a > " + file("modes-after") + "; echo $code > " +
+                               file("exit-code.part") + " && mv " + file("exit-code.part") + " " +
+                               shellQuoted(exitCodeFile_.string());
     tmux({"-f", "/dev/null", "new-session", "-d", "-x", "80", "-y", "24", "sh", "-c", script});
     // Keep the window at 80 x 24 whatever client attaches (none does).
     tmux({"set-option", "-g", "window-size", "manual"});
@@ -165,6 +167,16 @@ std::optional<TmuxSession::Position> TmuxSession::findOnRow(std::string_view tex
         return Position{x, y};
     }
     return std::nullopt;
+}
+
+std::string TmuxSession::terminalModesBefore() const {
+    std::ifstream in(folder_ / "modes-before");
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string TmuxSession::terminalModesAfter() const {
+    std::ifstream in(folder_ / "modes-after");
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::optional<int> TmuxSession::waitForExit(std::chrono::milliseconds timeout) const {

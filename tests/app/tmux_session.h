@@ -51,6 +51,10 @@ class TmuxSession {
     // The program's exit code once it has ended; nothing if it is still running after `timeout`.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout = 10s) const;
 
+    // The terminal's modes (`stty -a`) just before the program started and once it had ended.
+    std::string terminalModesBefore() const;
+    std::string terminalModesAfter() const;
+
   private:
     std::string tmux(const std::vector<std::string>& arguments) const;
 
