@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <regex>
 
@@ -13,6 +16,8 @@
 
 namespace navisift_e2e {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct EndingCase {
     const char* name;
@@ -72,6 +77,54 @@ INSTANTIATE_TEST_SUITE_P(
         EndingCase{"Crash", [](TerminalRun& run) { run.signal(SIGSEGV); }, 128 + SIGSEGV},
         EndingCase{"Abort", [](TerminalRun& run) { run.signal(SIGABRT); }, 128 + SIGABRT}),
     [](const testing::TestParamInfo<EndingCase>& info) { return info.param.name; });
+
+// A shell with job control: the program runs as a job; when it stops, the
+// shell notes the modes, waits for the test's word, and brings it back.
+constexpr std::string_view jobControlShell = R"(trap ':' INT QUIT
+stty -a > stty-before.txt
+sh -c 'echo $$ > program.pid; exec "$0" "$@"' "$@" &
+fg %1 > /dev/null
+stty -a > stty-stopped.txt
+touch stopped
+while [ ! -e resume ]; do sleep 0.05; done
+fg %1 > /dev/null
+echo $? > exit-code.part
+stty -a > stty-after.txt
+mv exit-code.part exit-code.txt
+)";
+
+TEST(TerminalStop, AStopGivesTheTerminalBackAndBringingItBackRepaints) {
+    TerminalRun run(viewerCommand(129, {"--generic"}),
+                    {.innerShell = jobControlShell, .interpreter = "bash -m"});
+    ASSERT_TRUE(run.waitForText("Question 1")) << run.screenText();
+    run.signal(SIGTSTP);
+    ASSERT_TRUE(run.waitUntil([&](const std::string&) {
+        return fs::exists(run.folder() / "stopped");
+    })) << "the program did not stop";
+    EXPECT_EQ(run.screenText().find("Question 1"), std::string::npos)
+        << "the shell's screen is back";
+    std::ifstream stoppedModes(run.folder() / "stty-stopped.txt");
+    const std::string stopped((std::istreambuf_iterator<char>(stoppedModes)),
+                              std::istreambuf_iterator<char>());
+    std::ifstream beforeModes(run.folder() / "stty-before.txt");
+    const std::string before((std::istreambuf_iterator<char>(beforeModes)),
+                             std::istreambuf_iterator<char>());
+    EXPECT_EQ(stopped, before) << "the line discipline while stopped";
+
+    std::ofstream(run.folder() / "resume").flush();
+    ASSERT_TRUE(run.waitForText("Question 1")) << "not repainted:\n" << run.screenText();
+    run.type("back");
+    // The mouse works again: a click on Next ends the dialog.
+    const auto next = find(run.screen(), "Next");
+    ASSERT_TRUE(next.has_value());
+    run.click(next->x + 1, next->y);
+    const auto ending = run.waitForEnd();
+    ASSERT_TRUE(ending.has_value()) << run.screenText();
+    EXPECT_EQ(ending->exitCode, 0);
+    EXPECT_EQ(ending->sttyAfter, ending->sttyBefore);
+    const std::vector<std::string> printed = printedLines(ending->output);
+    EXPECT_NE(std::find(printed.begin(), printed.end(), "answer [back]"), printed.end());
+}
 
 }  // namespace
 }  // namespace navisift_e2e

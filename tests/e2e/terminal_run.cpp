@@ -84,7 +84,7 @@ std::string hexByte(unsigned char byte) {
 // The shell inside the terminal: notes the modes, runs the program as its own
 // process (its pid in a file), then notes the exit code and the modes again.
 // It survives Ctrl+C itself; the program gets the default action back at exec.
-constexpr std::string_view innerShell = R"(trap ':' INT QUIT
+constexpr std::string_view innerShellText = R"(trap ':' INT QUIT
 stty -a > stty-before.txt
 sh -c 'echo $$ > program.pid; exec "$0" "$@"' "$@"
 echo $? > exit-code.part
@@ -93,6 +93,8 @@ mv exit-code.part exit-code.txt
 )";
 
 }  // namespace
+
+const std::string_view standardInnerShell = innerShellText;
 
 std::string trimmedRight(std::string line) {
     while (!line.empty() && (line.back() == ' ' || line.back() == '\n'))
@@ -106,9 +108,11 @@ TerminalRun::TerminalRun(const std::vector<std::string>& command, const Terminal
         throw std::runtime_error("no temporary folder");
     folder_ = pattern;
     socket_ = folder_ / "tmux.socket";
-    writeFile(folder_ / "inner.sh", innerShell);
+    writeFile(folder_ / "inner.sh",
+              options.innerShell.empty() ? standardInnerShell : options.innerShell);
 
-    std::string programLine = "sh " + shellQuoted((folder_ / "inner.sh").string()) + " env " +
+    std::string programLine = options.interpreter + " " +
+                              shellQuoted((folder_ / "inner.sh").string()) + " env " +
                               shellQuoted("TERM=" + options.term) + " " +
                               shellQuoted("LANG=" + options.locale) + " LC_ALL= ";
     for (const std::string& word : command)
@@ -256,6 +260,14 @@ std::string TerminalRun::settledScreen() const {
     return previous;
 }
 
+std::string TerminalRun::paneModes() const {
+    return trimmedRight(tmux(
+        {"display-message", "-p", "-t", "e2e",
+         "alternate=#{alternate_on} "
+         "mouse=#{mouse_any_flag}#{mouse_standard_flag}#{mouse_button_flag}"
+         "#{mouse_all_flag}#{mouse_sgr_flag} cursor=#{cursor_flag} keypad=#{keypad_cursor_flag}"}));
+}
+
 std::optional<Ending> TerminalRun::waitForEnd(std::chrono::milliseconds timeout) const {
     if (!waitForText("--- ended ---", timeout))
         return std::nullopt;
@@ -264,11 +276,7 @@ std::optional<Ending> TerminalRun::waitForEnd(std::chrono::milliseconds timeout)
     ending.sttyBefore = readFile(folder_ / "stty-before.txt").value_or("");
     ending.sttyAfter = readFile(folder_ / "stty-after.txt").value_or("");
     ending.output = readFile(folder_ / "typescript.txt").value_or("");
-    ending.paneModes = trimmedRight(tmux(
-        {"display-message", "-p", "-t", "e2e",
-         "alternate=#{alternate_on} "
-         "mouse=#{mouse_any_flag}#{mouse_standard_flag}#{mouse_button_flag}"
-         "#{mouse_all_flag}#{mouse_sgr_flag} cursor=#{cursor_flag} keypad=#{keypad_cursor_flag}"}));
+    ending.paneModes = paneModes();
     return ending;
 }
 

@@ -24,7 +24,15 @@ struct TerminalOptions {
     int height = 24;
     std::string term = "xterm-256color";
     std::string locale = "C.UTF-8";
+    // The shell around the program, run by `interpreter` with the program and
+    // its arguments as its own: by default the one that notes the modes and
+    // the exit code (see terminal_run.cpp); its files are what waitForEnd reads.
+    std::string_view innerShell = {};
+    std::string interpreter = "sh";
 };
+
+// The default inner shell.
+extern const std::string_view standardInnerShell;
 
 // What is known once the program has ended.
 struct Ending {
@@ -82,6 +90,10 @@ class TerminalRun {
     bool waitForText(std::string_view text, std::chrono::milliseconds timeout = 10s) const;
     // Waits until the screen has stopped changing for a moment.
     std::string settledScreen() const;
+
+    // tmux's view of the pane's modes: "alternate=0 mouse=00000 cursor=1 keypad=0"
+    // (alternate screen, the five mouse modes, cursor shown, keypad keys).
+    std::string paneModes() const;
 
     // Waits for the program's end; nothing if it still runs after the timeout.
     std::optional<Ending> waitForEnd(std::chrono::milliseconds timeout = 15s) const;

@@ -176,6 +176,11 @@ int TerminalScreen::colorPair(CellLook look) {
 
 std::optional<Event> TerminalScreen::waitForEvent(std::optional<Clock::time_point> deadline) {
     for (;;) {
+        if (session_->takeRedrawRequest()) {
+            clearok(curscr, TRUE);
+            shown_ = Canvas();
+            draw();
+        }
         while (auto event = decoder_.takeEvent()) {
             // While the notice is up the dialog cannot be seen, so nothing may act on it.
             if (tooSmall_ && !std::holds_alternative<ResizeEvent>(*event))
@@ -203,8 +208,8 @@ void TerminalScreen::readInput(int timeoutMilliseconds) {
     if (result == ERR) {
         if (decoder_.patience()) {
             decoder_.feed(Idle{});
-        } else if (timeoutMilliseconds < 0 && terminalHungUp()) {
-            std::raise(SIGHUP);  // the terminal is gone: give back what can be given, and end
+        } else if (timeoutMilliseconds < 0) {
+            waitForTheTerminal();
         }
         return;
     }
@@ -219,6 +224,20 @@ void TerminalScreen::readInput(int timeoutMilliseconds) {
     }
     if (const auto key = keyOfCursesCode(code))
         decoder_.feed(*key);
+}
+
+void TerminalScreen::waitForTheTerminal() {
+    // A read that should have blocked came back empty: a signal woke it (there
+    // is nothing to do), the terminal hung up, or the program was continued in
+    // the background, where reading fails at once. None may turn into a busy loop.
+    if (terminalHungUp()) {
+        std::raise(SIGHUP);  // gives back what can be given, and ends
+        return;
+    }
+    if (::tcgetpgrp(STDIN_FILENO) != ::getpgrp()) {
+        std::raise(SIGTTIN);      // stopped, as background readers are, until brought back
+        ::poll(nullptr, 0, 100);  // where the stop is refused, at least do not spin
+    }
 }
 
 void TerminalScreen::onResize() {

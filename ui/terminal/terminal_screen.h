@@ -38,6 +38,7 @@ class TerminalScreen final : public Screen {
     void drawCell(Point at, const Cell& cell);
     int colorPair(CellLook look);
     void readInput(int timeoutMilliseconds);
+    void waitForTheTerminal();
     void onResize();
 
     std::unique_ptr<TerminalSession> session_;

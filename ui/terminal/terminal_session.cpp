@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <clocale>
 #include <csignal>
 #include <cstring>
@@ -40,7 +41,15 @@ struct Restoration {
     termios original{};
     std::array<char, 512> bytes{};
     std::size_t length = 0;
+    // A stop (SIGTSTP) gives the terminal back too, and takes it again on
+    // continuing: the program's modes and the bytes that switch them on.
+    termios programModes{};
+    std::array<char, 512> reentryBytes{};
+    std::size_t reentryLength = 0;
+    volatile std::sig_atomic_t redrawRequested = 0;
+    volatile std::sig_atomic_t reentryPending = 0;  // continued, but in the background
     std::array<struct sigaction, handledSignalCount> previousActions{};
+    struct sigaction previousStopAction {};
 };
 Restoration restoration;
 
@@ -68,6 +77,56 @@ void restoreFromSignal(int signalNumber) {
     std::raise(signalNumber);
 }
 
+void installStopHandler();
+
+// Takes the terminal again after a stop, once the program is in the
+// foreground; a program continued in the background leaves the shell alone.
+// Async-signal-safe.
+void reenterIfForeground() {
+    if (!restoration.reentryPending || ::tcgetpgrp(STDIN_FILENO) != ::getpgrp())
+        return;
+    restoration.reentryPending = 0;
+    ::tcsetattr(STDIN_FILENO, TCSANOW, &restoration.programModes);
+    writeAll(restoration.reentryBytes.data(), restoration.reentryLength);
+    restoration.redrawRequested = 1;
+}
+
+// Stopped from outside (the suspend key is plain input here): the shell gets
+// its terminal back while the program sleeps, and the program takes it again,
+// repainted in full, once it continues.
+void suspendFromSignal(int) {
+    const int savedErrno = errno;
+    const bool ownsTerminal = restoration.pending != 0;
+    if (ownsTerminal) {
+        writeAll(restoration.bytes.data(), restoration.length);
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &restoration.original);
+    }
+    struct sigaction stop {};
+    stop.sa_handler = SIG_DFL;
+    sigemptyset(&stop.sa_mask);
+    sigaction(SIGTSTP, &stop, nullptr);
+    sigset_t unblock;
+    sigemptyset(&unblock);
+    sigaddset(&unblock, SIGTSTP);
+    sigprocmask(SIG_UNBLOCK, &unblock, nullptr);
+    std::raise(SIGTSTP);  // the process stops here until SIGCONT
+    installStopHandler();
+    if (ownsTerminal && restoration.pending) {
+        restoration.reentryPending = 1;
+        reenterIfForeground();
+    }
+    errno = savedErrno;
+}
+
+// Not restarted: the blocked read returns, so the screen repaints at once.
+void installStopHandler() {
+    struct sigaction action {};
+    action.sa_handler = suspendFromSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;
+    sigaction(SIGTSTP, &action, nullptr);
+}
+
 // A terminfo string, or nothing when the terminal lacks it.
 std::string_view capability(const char* name) {
     const char* value = tigetstr(name);
@@ -76,13 +135,27 @@ std::string_view capability(const char* name) {
     return value;
 }
 
+std::size_t copyInto(std::array<char, 512>& target, const std::string& bytes) {
+    const std::size_t length = std::min(bytes.size(), target.size());
+    std::memcpy(target.data(), bytes.data(), length);
+    return length;
+}
+
 void prepareRestorationBytes() {
     std::string bytes(extraModesOff);
     for (const char* name : {"sgr0", "cnorm", "rmkx", "rmcup"})
         bytes += capability(name);
-    const std::size_t length = std::min(bytes.size(), restoration.bytes.size());
-    std::memcpy(restoration.bytes.data(), bytes.data(), length);
-    restoration.length = length;
+    restoration.length = copyInto(restoration.bytes, bytes);
+}
+
+// Called once the program's modes are set: what a continue after a stop restores.
+void prepareReentry() {
+    ::tcgetattr(STDIN_FILENO, &restoration.programModes);
+    std::string bytes;
+    for (const char* name : {"smcup", "smkx", "civis"})
+        bytes += capability(name);
+    bytes += extraModesOn;
+    restoration.reentryLength = copyInto(restoration.reentryBytes, bytes);
 }
 
 void installSignalHandlers() {
@@ -95,6 +168,8 @@ void installSignalHandlers() {
         sigaction(signalNumber, &action, &restoration.previousActions[slot++]);
     for (int signalNumber : crashSignals)
         sigaction(signalNumber, &action, &restoration.previousActions[slot++]);
+    sigaction(SIGTSTP, nullptr, &restoration.previousStopAction);
+    installStopHandler();
 }
 
 void removeSignalHandlers() {
@@ -103,6 +178,7 @@ void removeSignalHandlers() {
         sigaction(signalNumber, &restoration.previousActions[slot++], nullptr);
     for (int signalNumber : crashSignals)
         sigaction(signalNumber, &restoration.previousActions[slot++], nullptr);
+    sigaction(SIGTSTP, &restoration.previousStopAction, nullptr);
 }
 
 // cbreak keeps Ctrl+C a signal; flow control and suspend would only freeze or
@@ -161,10 +237,19 @@ TerminalSession::TerminalSession() {
     curs_set(0);
     refresh();
     writeAll(extraModesOn.data(), extraModesOn.size());
+    prepareReentry();
 }
 
 TerminalSession::~TerminalSession() {
     giveBack();
+}
+
+bool TerminalSession::takeRedrawRequest() {
+    reenterIfForeground();
+    if (!restoration.redrawRequested)
+        return false;
+    restoration.redrawRequested = 0;
+    return true;
 }
 
 void TerminalSession::giveBack() {

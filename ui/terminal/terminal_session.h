@@ -8,7 +8,8 @@
 // delay. Giving back happens at the end of the object's life, on an explicit
 // giveBack(), and, with async-signal-safe writes only, on SIGINT, SIGTERM,
 // SIGHUP, SIGQUIT and the crash signals, which are raised again afterwards
-// with their default action. One session exists at a time.
+// with their default action. A stop (SIGTSTP) gives it back as well and takes
+// it again when the program continues. One session exists at a time.
 
 namespace ui::terminal {
 
@@ -23,6 +24,11 @@ class TerminalSession {
 
     // Restores every mode; later calls do nothing.
     void giveBack();
+
+    // True once after the program continued from a stop and has the terminal
+    // in the foreground again: its picture is lost and the whole frame must be
+    // sent again.
+    bool takeRedrawRequest();
 
     ColorDepth colorDepth() const { return colorDepth_; }
     // Whether the locale's characters are UTF-8, so any Unicode cell can be shown.
