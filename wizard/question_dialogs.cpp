@@ -18,7 +18,7 @@ void CQuestion2Dlg::onOk() {
         return;
     }
     if (answerText.empty()) {
-        answerText = rootDirectory;
+        answerText = std::string(rootDirectory);
     }
     writeAnswer(answerText);
     if (inFrame == 1) {
