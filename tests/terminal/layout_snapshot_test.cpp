@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     States, LayoutSnapshotTest,
     testing::Values(
-        SnapshotCase{"129-plain-look", 129, false},
+        SnapshotCase{"129-plain-look", 129, false}, SnapshotCase{"142-plain-look", 142, false},
         SnapshotCase{"129-typed", 129, true,
                      [](ui::ScriptedScreen& screen) { screen.type("www.example.org"); }},
         SnapshotCase{
