@@ -227,17 +227,16 @@ void TerminalScreen::readInput(int timeoutMilliseconds) {
 }
 
 void TerminalScreen::waitForTheTerminal() {
-    // A read that should have blocked came back empty: a signal woke it (there
-    // is nothing to do), the terminal hung up, or the program was continued in
-    // the background, where reading fails at once. None may turn into a busy loop.
-    if (terminalHungUp()) {
+    // A read that should have blocked came back empty: a signal woke it, the
+    // terminal hung up, or the program was continued in the background, where
+    // reading fails at once. None of them may turn into a busy loop.
+    if (terminalHungUp())
         std::raise(SIGHUP);  // gives back what can be given, and ends
-        return;
-    }
-    if (::tcgetpgrp(STDIN_FILENO) != ::getpgrp()) {
-        std::raise(SIGTTIN);      // stopped, as background readers are, until brought back
-        ::poll(nullptr, 0, 100);  // where the stop is refused, at least do not spin
-    }
+    if (::tcgetpgrp(STDIN_FILENO) != ::getpgrp())
+        std::raise(SIGTTIN);  // stopped, as background readers are, until brought back
+    // Where the stop is refused, or the read keeps failing for a reason of its
+    // own, a short rest keeps the loop from spinning.
+    ::poll(nullptr, 0, 100);
 }
 
 void TerminalScreen::onResize() {

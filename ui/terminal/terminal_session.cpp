@@ -206,6 +206,8 @@ ColorDepth detectColorDepth() {
 }  // namespace
 
 TerminalSession::TerminalSession() {
+    if (restoration.pending)
+        throw std::logic_error("a terminal session is already running");
     if (!::isatty(STDIN_FILENO) || !::isatty(STDOUT_FILENO))
         throw std::runtime_error("standard input and output must be a terminal");
     if (::tcgetattr(STDIN_FILENO, &restoration.original) != 0)
