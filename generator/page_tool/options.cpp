@@ -9,7 +9,7 @@
 namespace generator::page_tool {
 namespace {
 
-constexpr std::array<OptionSpec, 9> specs{{
+constexpr std::array<OptionDefinition, 9> definitions{{
     {"--answers", "FILE", "the answers file to read (default questions.txt); it is never deleted",
      [](Options& options, std::string_view value) { options.answers = value; }},
     {"--output", "FILE", "the detection page to write (default nvoutput.htm)",
@@ -48,15 +48,15 @@ std::string previewError(const Options& options) {
     return {};
 }
 
-const OptionSpec* findSpec(std::string_view name) {
-    const auto found = std::ranges::find(specs, name, &OptionSpec::name);
-    return found == specs.end() ? nullptr : &*found;
+const OptionDefinition* findDefinition(std::string_view name) {
+    const auto found = std::ranges::find(definitions, name, &OptionDefinition::name);
+    return found == definitions.end() ? nullptr : &*found;
 }
 
 }  // namespace
 
-std::span<const OptionSpec> optionSpecs() {
-    return specs;
+std::span<const OptionDefinition> optionDefinitions() {
+    return definitions;
 }
 
 ParsedCommandLine parseCommandLine(std::span<const std::string_view> arguments) {
@@ -67,8 +67,9 @@ ParsedCommandLine parseCommandLine(std::span<const std::string_view> arguments) 
         const std::string_view argument = arguments[at];
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
-        const OptionSpec* spec = argument.starts_with("--") ? findSpec(name) : nullptr;
-        if (spec == nullptr) {
+        const OptionDefinition* definition =
+            argument.starts_with("--") ? findDefinition(name) : nullptr;
+        if (definition == nullptr) {
             parsed.error = argument.starts_with("-")
                                ? "unknown option '" + std::string(name) + "'"
                                : "unexpected argument '" + std::string(argument) + "'";
@@ -76,25 +77,25 @@ ParsedCommandLine parseCommandLine(std::span<const std::string_view> arguments) 
         }
         std::string_view value;
         if (equals != std::string_view::npos) {
-            if (!spec->takesValue()) {
+            if (!definition->takesValue()) {
                 parsed.error = "option '" + std::string(name) + "' takes no value";
                 return parsed;
             }
             value = argument.substr(equals + 1);
-        } else if (spec->takesValue()) {
+        } else if (definition->takesValue()) {
             if (at + 1 == arguments.size()) {
-                parsed.error =
-                    "option '" + std::string(name) + "' needs a " + std::string(spec->valueName);
+                parsed.error = "option '" + std::string(name) + "' needs a " +
+                               std::string(definition->valueName);
                 return parsed;
             }
             value = arguments[++at];
         }
-        if (spec->takesValue() && value.empty()) {
+        if (definition->takesValue() && value.empty()) {
             parsed.error = "option '" + std::string(name) + "' needs a non-empty " +
-                           std::string(spec->valueName);
+                           std::string(definition->valueName);
             return parsed;
         }
-        spec->apply(parsed.options, value);
+        definition->apply(parsed.options, value);
     }
     parsed.error = previewError(parsed.options);
     return parsed;
@@ -105,18 +106,18 @@ std::string usageText() {
         "Usage: navisift-page [OPTION]...\n"
         "Writes the browser detection page from an answers file, without the wizard's dialogs.\n"
         "\n";
-    const auto left = [](const OptionSpec& spec) {
-        return "  " + std::string(spec.name) +
-               (spec.takesValue() ? " " + std::string(spec.valueName) : "");
+    const auto left = [](const OptionDefinition& definition) {
+        return "  " + std::string(definition.name) +
+               (definition.takesValue() ? " " + std::string(definition.valueName) : "");
     };
     std::size_t width = 0;
-    for (const OptionSpec& spec : specs) {
-        width = std::max(width, left(spec).size() + 2);
+    for (const OptionDefinition& definition : definitions) {
+        width = std::max(width, left(definition).size() + 2);
     }
-    for (const OptionSpec& spec : specs) {
-        std::string column = left(spec);
+    for (const OptionDefinition& definition : definitions) {
+        std::string column = left(definition);
         column.resize(width, ' ');
-        text += column + std::string(spec.description) + "\n";
+        text += column + std::string(definition.description) + "\n";
     }
     text +=
         "\n"

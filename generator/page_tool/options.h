@@ -27,7 +27,7 @@ struct Options {
 };
 
 // A command-line option: `--name`, or `--name VALUE` / `--name=VALUE` when it takes a value.
-struct OptionSpec {
+struct OptionDefinition {
     std::string_view name;
     std::string_view valueName;  // empty for an option without a value
     std::string_view description;
@@ -36,7 +36,7 @@ struct OptionSpec {
     bool takesValue() const { return !valueName.empty(); }
 };
 
-std::span<const OptionSpec> optionSpecs();
+std::span<const OptionDefinition> optionDefinitions();
 
 struct ParsedCommandLine {
     Options options;

@@ -46,8 +46,8 @@ TEST(PageToolCommandLine, ParsesEveryFormOrSaysWhatIsWrong) {
 
 TEST(PageToolCommandLine, HelpListsEveryOption) {
     const std::string usage = usageText();
-    for (const OptionSpec& spec : optionSpecs()) {
-        EXPECT_NE(usage.find(spec.name), std::string::npos) << spec.name;
+    for (const OptionDefinition& definition : optionDefinitions()) {
+        EXPECT_NE(usage.find(definition.name), std::string::npos) << definition.name;
     }
 }
 
