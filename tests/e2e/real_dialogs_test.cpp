@@ -38,6 +38,26 @@ TEST(RealDialogs, TypingPastTheLimitShowsTheMessageBoxWithTheProgramsTitle) {
     EXPECT_TRUE(hasLine(*ending, "ended 131 code 2"));
 }
 
+TEST(RealDialogs, TheFieldsVisibleWidthBoundsTypingBeforeTheLimit) {
+    // Question 2 takes 60 characters, but its field is narrower than 60 cells.
+    TerminalRun run(viewerCommand(130));
+    ASSERT_TRUE(run.waitForText("Question 2"));
+    run.type(std::string(60, 'y'));
+    ASSERT_TRUE(run.waitForText("Text Too Long!")) << run.screenText();
+    run.keys({"Enter"});
+    ASSERT_TRUE(run.waitUntil([](const std::string& screen) {
+        return screen.find("Text Too Long!") == std::string::npos;
+    }));
+    const std::string screen = run.screenText();
+    const std::size_t first = screen.find("yyyyyyyyyy");
+    ASSERT_NE(first, std::string::npos);
+    const std::size_t kept = screen.find_first_not_of('y', first) - first;
+    EXPECT_GT(kept, 50u);
+    EXPECT_LT(kept, 60u);
+    run.keys({"Escape"});
+    EXPECT_TRUE(run.waitForEnd().has_value());
+}
+
 TEST(RealDialogs, SaveRunsTheWholeGenerationAndReportsFileSaved) {
     TerminalRun run(viewerCommand(142));
     ASSERT_TRUE(run.waitForText("Saving File..."));

@@ -4,12 +4,15 @@
 // NAVISIFT_UPDATE_SNAPSHOTS=1 and read the diff before committing it.
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
+#include <stdexcept>
 
 #include "tests/terminal/cell_snapshot.h"
 #include "tools/dialog_viewer/viewer_application.h"
@@ -25,6 +28,36 @@ struct SnapshotCase {
     bool threeD = true;
     // Steps before the picture is taken (typing, opening a menu).
     std::function<void(ui::ScriptedScreen&)> prepare = [](ui::ScriptedScreen&) {};
+    // Runs in a folder of its own that holds a full answers file, for the save dialog.
+    bool withAnswersFile = false;
+};
+
+// A fresh working folder with the thirteen answers, for as long as it lives.
+class AnswersFolder {
+  public:
+    AnswersFolder() : previous_(fs::current_path()) {
+        std::string pattern = (fs::temp_directory_path() / "navisift-snapshot-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("no temporary folder");
+        folder_ = pattern;
+        std::ofstream answers(folder_ / "questions.txt", std::ios::binary);
+        answers << "www.example.com\n/\n_self\n";
+        for (int page = 3; page <= 12; ++page)
+            answers << "page" << page << ".html\n";
+        answers.close();
+        fs::current_path(folder_);
+    }
+    ~AnswersFolder() {
+        fs::current_path(previous_);
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+    AnswersFolder(const AnswersFolder&) = delete;
+    AnswersFolder& operator=(const AnswersFolder&) = delete;
+
+  private:
+    fs::path previous_;
+    fs::path folder_;
 };
 
 void PrintTo(const SnapshotCase& entry, std::ostream* out) {
@@ -47,6 +80,9 @@ class LayoutSnapshotTest : public testing::TestWithParam<SnapshotCase> {};
 
 TEST_P(LayoutSnapshotTest, DrawsAsTheSnapshotShows) {
     const SnapshotCase& entry = GetParam();
+    std::optional<AnswersFolder> folder;
+    if (entry.withAnswersFile)
+        folder.emplace();
     ui::ScriptedScreen screen({80, 24});
     dialog_viewer::ViewerApplication app(
         screen, {.templateNumber = entry.templateNumber, .threeD = entry.threeD});
@@ -108,6 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
             [](ui::ScriptedScreen& screen) { screen.key(ui::Key::tab).key(ui::Key::space); }},
         SnapshotCase{"131-text-too-long", 131, true,
                      [](ui::ScriptedScreen& screen) { screen.type(std::string(31, 'x')); }},
+        SnapshotCase{"142-file-saved", 142, true,
+                     [](ui::ScriptedScreen& screen) { screen.key(ui::Key::enter); }, true},
         SnapshotCase{
             "100-second-frame", 100, true,
             [](ui::ScriptedScreen& screen) { screen.advance(std::chrono::milliseconds(500)); }},
