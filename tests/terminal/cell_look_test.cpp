@@ -60,6 +60,7 @@ constexpr Cell captionText{U'Q', palette::captionText, palette::activeCaption, C
 constexpr Cell mnemonic{U'S', palette::windowText, palette::buttonFace, CellStyle::underline};
 constexpr Cell shadowOnFace{U'x', palette::buttonShadow, palette::buttonFace, CellStyle::plain};
 constexpr Cell whiteOnFace{U'x', palette::white, palette::buttonFace, CellStyle::plain};
+constexpr Cell fieldText{U'w', palette::windowText, palette::window, CellStyle::plain};
 constexpr Cell silverOnSilver{U'x', {0xBD, 0xBD, 0xBD}, palette::buttonFace, CellStyle::plain};
 // Two pixels of a picture, one above the other, both navy.
 constexpr Cell navyPixels{U'\u2580', palette::navy, palette::navy, CellStyle::plain};
@@ -92,7 +93,13 @@ INSTANTIATE_TEST_SUITE_P(
                  captionText,
                  ColorDepth::monochrome,
                  {-1, -1, Attribute::bold | Attribute::reverse}},
-        LookCase{"MnemonicMono", mnemonic, ColorDepth::monochrome, {-1, -1, Attribute::underline}}),
+        LookCase{"MnemonicMono", mnemonic, ColorDepth::monochrome, {-1, -1, Attribute::underline}},
+        LookCase{
+            "FieldReversedMono", fieldText, ColorDepth::monochrome, {-1, -1, Attribute::reverse}},
+        LookCase{"ShadowOnFacePlainMono",
+                 shadowOnFace,
+                 ColorDepth::monochrome,
+                 {-1, -1, Attribute::none}}),
     [](const testing::TestParamInfo<LookCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -64,6 +64,14 @@ bool isText(const Cell& cell) {
     return cell.ch != U'\u2580';
 }
 
+int luminance(Color color) {
+    return 299 * color.r + 587 * color.g + 114 * color.b;
+}
+
+bool isWhiter(Color color, Color than) {
+    return luminance(color) > luminance(than);
+}
+
 }  // namespace
 
 int nearestXterm256(Color color) {
@@ -94,7 +102,7 @@ int nearestClassic8(Color color) {
 }
 
 bool isDark(Color color) {
-    return 299 * color.r + 587 * color.g + 114 * color.b < 128 * 1000;
+    return luminance(color) < 128 * 1000;
 }
 
 CellLook lookOf(const Cell& cell, ColorDepth depth) {
@@ -106,7 +114,9 @@ CellLook lookOf(const Cell& cell, ColorDepth depth) {
 
     switch (depth) {
         case ColorDepth::monochrome:
-            if (isDark(cell.bg))
+            // The dialog's face stays plain; the dark caption and desktop and
+            // the white fields, lists and buttons stand out from it reversed.
+            if (isDark(cell.bg) || isWhiter(cell.bg, palette::buttonFace))
                 look.attributes = look.attributes | Attribute::reverse;
             break;
         case ColorDepth::eight: {
