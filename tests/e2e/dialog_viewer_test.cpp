@@ -212,42 +212,64 @@ INSTANTIATE_TEST_SUITE_P(
             "AltQIsQuitWhichEndsAtOnce", 129, [](TerminalRun& run) { run.keys({"M-q"}); }, {}, 1}),
     [](const testing::TestParamInfo<InputCase>& info) { return info.param.name; });
 
-INSTANTIATE_TEST_SUITE_P(Mouse, ViewerInputTest,
-                         testing::Values(InputCase{"ClickOnTheDefaultButton",
-                                                   129,
-                                                   [](TerminalRun& run) { clickOn(run, "Next"); },
-                                                   {"command 1 code 0 in 129", "ended 129 code 1"}},
-                                         InputCase{"ClickOnTheCloseBox",
-                                                   129,
-                                                   [](TerminalRun& run) { clickOn(run, "×"); },
-                                                   {"ended 129 code 2"}},
-                                         InputCase{"ClickOnTheCheckBox",
-                                                   130,
-                                                   [](TerminalRun& run) {
-                                                       clickOn(run, "Is the Script");
-                                                       waitFor(run, "[X]");
-                                                       run.keys({"M-n"});
-                                                   },
-                                                   {"command 1002 code 0 in 130", "checked 1"}},
-                                         InputCase{"ReleaseAwayFromTheButtonIsNoClick",
-                                                   129,
-                                                   [](TerminalRun& run) {
-                                                       const auto next = find(run.screen(), "Next");
-                                                       if (!next)
-                                                           throw std::runtime_error("no Next");
-                                                       run.mouse(true, next->x + 1, next->y);
-                                                       run.mouse(false, 0, 0);
-                                                       run.keys({"Escape"});
-                                                   },
-                                                   {"ended 129 code 2"}},
-                                         InputCase{"ClickOnQuitEndsAtOnce",
-                                                   129,
-                                                   [](TerminalRun& run) { clickOn(run, "Quit"); },
-                                                   {},
-                                                   1}),
-                         [](const testing::TestParamInfo<InputCase>& info) {
-                             return info.param.name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Mouse, ViewerInputTest,
+    testing::Values(
+        InputCase{"ClickOnTheDefaultButton",
+                  129,
+                  [](TerminalRun& run) { clickOn(run, "Next"); },
+                  {"command 1 code 0 in 129", "ended 129 code 1"}},
+        InputCase{"ClickOnTheCloseBox",
+                  129,
+                  [](TerminalRun& run) { clickOn(run, "×"); },
+                  {"ended 129 code 2"}},
+        InputCase{"ClickOnTheCheckBox",
+                  130,
+                  [](TerminalRun& run) {
+                      clickOn(run, "Is the Script");
+                      waitFor(run, "[X]");
+                      run.keys({"M-n"});
+                  },
+                  {"command 1002 code 0 in 130", "checked 1"}},
+        InputCase{"ReleaseAwayFromTheButtonIsNoClick",
+                  129,
+                  [](TerminalRun& run) {
+                      const auto next = find(run.screen(), "Next");
+                      if (!next)
+                          throw std::runtime_error("no Next");
+                      run.mouse(true, next->x + 1, next->y);
+                      run.mouse(false, 0, 0);
+                      run.keys({"Escape"});
+                  },
+                  {"ended 129 code 2"}},
+        InputCase{"SystemMenuBoxThenClose",
+                  129,
+                  [](TerminalRun& run) {
+                      clickOn(run, "≡");
+                      waitFor(run, "Close");
+                      clickOn(run, "Close");
+                  },
+                  {"ended 129 code 2"}},
+        InputCase{"MinimiseBoxAndTheTileRestores",
+                  129,
+                  [](TerminalRun& run) {
+                      const auto boxes = find(run.screen(), "_ ×");
+                      if (!boxes)
+                          throw std::runtime_error("no minimise box");
+                      run.click(boxes->x, boxes->y);
+                      if (!run.waitUntil([](const std::string& screen) {
+                              return screen.find("What is your site's address?") ==
+                                     std::string::npos;
+                          }))
+                          throw std::runtime_error("still shown");
+                      clickOn(run, "Question 1");  // the minimised tile brings it back
+                      waitFor(run, "What is your site's address?");
+                      run.keys({"Escape"});
+                  },
+                  {"ended 129 code 2"}},
+        InputCase{
+            "ClickOnQuitEndsAtOnce", 129, [](TerminalRun& run) { clickOn(run, "Quit"); }, {}, 1}),
+    [](const testing::TestParamInfo<InputCase>& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
     Paste, ViewerInputTest,
