@@ -277,6 +277,7 @@ INSTANTIATE_TEST_SUITE_P(
                               129,
                               [](TerminalRun& run) {
                                   run.paste("www.wörld.€");
+                                  waitFor(run, "www.wörld.€");  // shown as typed, in UTF-8
                                   run.keys({"Enter"});
                               },
                               {"answer [www.wörld.€]"}},
