@@ -74,7 +74,11 @@ TEST_P(ViewerDrawingTest, TheTerminalShowsEveryCellOfTheSnapshot) {
     ASSERT_NE(caption, expected.end());
     ASSERT_TRUE(run.waitForText(caption->substr(caption->find_first_not_of(' '))))
         << run.screenText();
-    const std::vector<std::string> shown = run.screen();
+    // The whole frame, not the first part of it that reached the terminal.
+    std::istringstream settled(run.settledScreen());
+    std::vector<std::string> shown;
+    for (std::string row; std::getline(settled, row);)
+        shown.push_back(row);
     ASSERT_EQ(shown.size(), expected.size());
     for (std::size_t row = 0; row < expected.size(); ++row) {
         if (GetParam().movingRows.count(static_cast<int>(row)) != 0)
