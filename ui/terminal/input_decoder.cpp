@@ -135,15 +135,13 @@ void InputDecoder::feedGround(const RawInput& input) {
         emitCharacter(typed->code, {});
         return;
     }
-    if (std::holds_alternative<Idle>(input))
-        return;
-    std::visit(
-        [this](const auto& event) {
-            if constexpr (!std::is_same_v<std::decay_t<decltype(event)>, TypedCharacter> &&
-                          !std::is_same_v<std::decay_t<decltype(event)>, Idle>)
-                events_.push_back(event);
-        },
-        input);
+    // Keys the terminal layer named, clicks and resizes are events already.
+    if (const auto* key = std::get_if<KeyEvent>(&input))
+        events_.push_back(*key);
+    else if (const auto* mouse = std::get_if<MouseEvent>(&input))
+        events_.push_back(*mouse);
+    else if (const auto* resize = std::get_if<ResizeEvent>(&input))
+        events_.push_back(*resize);
 }
 
 void InputDecoder::feedEscape(const RawInput& input) {
