@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -127,18 +128,28 @@ TerminalRun::TerminalRun(const std::vector<std::string>& command, const Terminal
 }
 
 TerminalRun::~TerminalRun() {
-    // A program that is still running would keep its terminal, and `script`, alive.
+    // A program that is still running would keep its terminal, and `script`,
+    // alive: it is killed, and the shell around it is given a moment to finish
+    // writing its files before they go.
     if (!fs::exists(folder_ / "exit-code.txt")) {
-        if (const auto pid = readFile(folder_ / "program.pid"))
+        const auto pid = readFile(folder_ / "program.pid");
+        if (pid && !pid->empty() && std::isdigit(static_cast<unsigned char>(pid->front())))
             ::kill(std::stoi(*pid), SIGKILL);
+        for (int wait = 0; wait < 100 && !fs::exists(folder_ / "exit-code.txt"); ++wait)
+            std::this_thread::sleep_for(20ms);
     }
     try {
         tmux({"kill-server"});
     } catch (const std::exception&) {
         // already gone
     }
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
+    std::error_code error;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        fs::remove_all(folder_, error);
+        if (!error && !fs::exists(folder_))
+            break;
+        std::this_thread::sleep_for(50ms);
+    }
 }
 
 std::string TerminalRun::tmux(const std::vector<std::string>& arguments) const {
