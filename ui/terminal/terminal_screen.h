@@ -20,7 +20,8 @@ namespace ui::terminal {
 
 class TerminalScreen final : public Screen {
   public:
-    // Takes over the terminal; throws std::runtime_error where there is none.
+    // Takes over the terminal; throws std::runtime_error where there is none,
+    // std::logic_error while another terminal screen holds it.
     TerminalScreen();
     ~TerminalScreen() override;
 
