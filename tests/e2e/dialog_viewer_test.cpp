@@ -175,6 +175,10 @@ INSTANTIATE_TEST_SUITE_P(
                       run.keys({"M-n"});
                   },
                   {"command 1 code 0 in 129", "ended 129 code 1", "answer [www.example.org]"}},
+        InputCase{"AltWithShiftPressesTheMnemonicToo",
+                  129,
+                  [](TerminalRun& run) { run.keys({"M-N"}); },
+                  {"command 1 code 0 in 129", "ended 129 code 1"}},
         InputCase{"TabAndSpaceTickTheCheckBox",
                   130,
                   [](TerminalRun& run) {
