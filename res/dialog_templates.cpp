@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "res/question_texts.h"
 #include "ui/messages.h"
 
 namespace res {
@@ -72,7 +73,7 @@ constexpr DialogTemplate splashDialog{
 };
 
 // ---------------------------------------------------------------------------
-// 129 to 141 and 217: the question dialogs
+// 129 to 141 and 217: the question dialogs, which say what res/question_texts.h holds
 
 constexpr Style questionStyle = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
                                 DS_MODALFRAME | DS_SYSMODAL | DS_SETFONT;
@@ -93,13 +94,12 @@ constexpr Controls<5> questionControls(std::string_view promptText, int promptHe
     }};
 }
 
-constexpr DialogTemplate question(int number, std::string_view caption,
+constexpr DialogTemplate question(int number, const QuestionText& text,
                                   std::span<const ControlTemplate> controls) {
-    return {number, caption, {0, 0, 186, 95}, questionStyle, 0, "MS Sans Serif", 8, controls};
+    return {number, text.caption, {0, 0, 186, 95}, questionStyle, 0, "MS Sans Serif", 8, controls};
 }
 
-constexpr auto q1Controls = questionControls(
-    "What is your site's address?\n40 Characters or less.\nExample:\nwww.example.com", 32);
+constexpr auto q1Controls = questionControls(question_text::siteAddress.prompt, 32);
 
 // Question 2 moves its field up to make room for the frame check box.
 constexpr Controls<6> q2Controls{{
@@ -114,52 +114,36 @@ constexpr Controls<6> q2Controls{{
     {ControlKind::pushButton, ID_APP_ABOUT, "&About", {129, 41, 50, 14}, pushButton},
     {ControlKind::staticText,
      IDC_STATIC,
-     "Please Enter The Base Directory Structure. 60 Characters or less.\nSkip if no Base "
-     "Directory Structure.\nExample:\n/~kestrin/browser/\n",
+     question_text::baseDirectory.prompt,
      {7, 7, 120, 40},
      prompt},
 }};
 
-constexpr auto q22Controls = questionControls(
-    "What is the Name of the Frame to load the page in? No Spaces Allowed\n20 Characters or "
-    "Less.",
-    32);
-constexpr auto q3Controls = questionControls(
-    "Please Enter the Directory Structure for Netscape 2.0.\nExample:\nnet/net2.html", 33);
-constexpr auto q4Controls = questionControls(
-    "Please Enter the Directory Structure for Netscape 3.0, and Opera 3.XX.\nExample:\n"
-    "net/net3.html",
-    32);
-constexpr auto q5Controls = questionControls(
-    "Please Enter the Directory Structure for Netscape 4.0.\nExample:\nnet/net4.html", 32);
-constexpr auto q6Controls = questionControls(
-    "Please Enter the Directory Structure for Netscape 4.5.\nExample:\nnet/net45.html", 32);
-constexpr auto q7Controls = questionControls(
-    "Please Enter the Directory Structure for Internet Explorer 3.0.\nExample:\nie/ie3.html", 32);
-constexpr auto q8Controls = questionControls(
-    "Please Enter the Directory Structure for Internet Explorer 4.0.\nExample:\nie/ie4.html", 32);
-constexpr auto q9Controls = questionControls(
-    "Please Enter the Directory Structure for Internet Explorer 5.0.\nExample:\nie/ie5.html", 32);
-constexpr auto q10Controls = questionControls(
-    "Please Enter the Directory Structure for Aol 3.0 with IE.\nExample:\naol/aol3.html", 32);
-constexpr auto q11Controls = questionControls(
-    "Please Enter the Directory Structure for Aol 4.0.\nExample:\naol/aol4.html", 32);
-constexpr auto q12Controls = questionControls(
-    "Please Enter the Directory Structure for WebTV 2.10.\nExample:\nwbtv/webtv.html", 32);
+constexpr auto q22Controls = questionControls(question_text::targetFrame.prompt, 32);
+constexpr auto q3Controls = questionControls(question_text::pageNetscape2.prompt, 33);
+constexpr auto q4Controls = questionControls(question_text::pageNetscape3.prompt, 32);
+constexpr auto q5Controls = questionControls(question_text::pageNetscape4.prompt, 32);
+constexpr auto q6Controls = questionControls(question_text::pageNetscape45.prompt, 32);
+constexpr auto q7Controls = questionControls(question_text::pageExplorer3.prompt, 32);
+constexpr auto q8Controls = questionControls(question_text::pageExplorer4.prompt, 32);
+constexpr auto q9Controls = questionControls(question_text::pageExplorer5.prompt, 32);
+constexpr auto q10Controls = questionControls(question_text::pageAol3.prompt, 32);
+constexpr auto q11Controls = questionControls(question_text::pageAol4.prompt, 32);
+constexpr auto q12Controls = questionControls(question_text::pageWebTv.prompt, 32);
 
-constexpr DialogTemplate question1 = question(129, "Question 1", q1Controls);
-constexpr DialogTemplate question2 = question(130, "Question 2", q2Controls);
-constexpr DialogTemplate question22 = question(140, "Question 2-2", q22Controls);
-constexpr DialogTemplate question3 = question(131, "Question 3", q3Controls);
-constexpr DialogTemplate question4 = question(132, "Question 4", q4Controls);
-constexpr DialogTemplate question5 = question(133, "Question 5", q5Controls);
-constexpr DialogTemplate question6 = question(217, "Question 6", q6Controls);
-constexpr DialogTemplate question7 = question(134, "Question 7", q7Controls);
-constexpr DialogTemplate question8 = question(135, "Question 8", q8Controls);
-constexpr DialogTemplate question9 = question(138, "Question 9", q9Controls);
-constexpr DialogTemplate question10 = question(137, "Question 10", q10Controls);
-constexpr DialogTemplate question11 = question(136, "Question 11", q11Controls);
-constexpr DialogTemplate question12 = question(141, "Question 12", q12Controls);
+constexpr DialogTemplate question1 = question(129, question_text::siteAddress, q1Controls);
+constexpr DialogTemplate question2 = question(130, question_text::baseDirectory, q2Controls);
+constexpr DialogTemplate question22 = question(140, question_text::targetFrame, q22Controls);
+constexpr DialogTemplate question3 = question(131, question_text::pageNetscape2, q3Controls);
+constexpr DialogTemplate question4 = question(132, question_text::pageNetscape3, q4Controls);
+constexpr DialogTemplate question5 = question(133, question_text::pageNetscape4, q5Controls);
+constexpr DialogTemplate question6 = question(217, question_text::pageNetscape45, q6Controls);
+constexpr DialogTemplate question7 = question(134, question_text::pageExplorer3, q7Controls);
+constexpr DialogTemplate question8 = question(135, question_text::pageExplorer4, q8Controls);
+constexpr DialogTemplate question9 = question(138, question_text::pageExplorer5, q9Controls);
+constexpr DialogTemplate question10 = question(137, question_text::pageAol3, q10Controls);
+constexpr DialogTemplate question11 = question(136, question_text::pageAol4, q11Controls);
+constexpr DialogTemplate question12 = question(141, question_text::pageWebTv, q12Controls);
 
 // ---------------------------------------------------------------------------
 // 142: the save dialog

@@ -20,8 +20,8 @@ const ui::ControlTemplate* findControl(const ui::DialogTemplate& dialog, ui::Con
     return nullptr;
 }
 
-// The prompts and captions are held twice, in the question table and in the templates the
-// dialogs are built from; the two must say the same.
+// The question table and the templates the dialogs are built from take their captions and
+// prompts from the same constants; each row must name the texts of its own template.
 TEST(QuestionTemplatesTest, EveryTemplateShowsItsRowsCaptionAndPrompt) {
     for (const Question& question : questionTable) {
         SCOPED_TRACE("Question " + std::string(question.order));
