@@ -41,7 +41,7 @@ void writeFallbackLink(std::ostream& page, const Answers& answers, const std::st
 }
 
 void writeTail(std::ostream& page, const Answers& answers) {
-    writePageLine(page, {"alert('You are Using a Unknown Browser');"});
+    writePageLine(page, {"alert('", unknownBrowserMessage, "');"});
     writePageLine(page, {"}"});
     writePageLine(page, {"</script>", ownLineEnd});
     writePageLine(page, {"<body OnLoad='checkBrowser();'>"});

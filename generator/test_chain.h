@@ -17,6 +17,9 @@ namespace generator {
 // which are families that hold an else-if chain of nested tests. Each single test opens the page
 // the author named for one browser version; the alert after the chain catches everyone else.
 
+// What the alert after the chain says to everyone else.
+inline constexpr std::string_view unknownBrowserMessage = "You are Using a Unknown Browser";
+
 enum class TestLevel { top, nested };
 enum class TestKind { single, family };
 

@@ -13,10 +13,8 @@ namespace generator::routing {
 enum class Outcome {
     opensPage,       // a single test holds: its page opens in the author's window or frame
     nothingHappens,  // a family test holds and none of its nested tests does
-    unknownBrowser,  // no top test holds: the page shows the unknown-browser alert
+    unknownBrowser,  // no top test holds: the page alerts unknownBrowserMessage
 };
-
-inline constexpr std::string_view unknownBrowserMessage = "You are Using a Unknown Browser";
 
 struct Route {
     Outcome outcome;
