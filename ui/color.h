@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 // Colours are plain RGB; each screen maps them to what it can show
@@ -27,6 +28,28 @@ inline constexpr Color window = white;
 inline constexpr Color activeCaption = navy;
 inline constexpr Color captionText = white;
 inline constexpr Color desktop = teal;
+
+// The sixteen colours of a classic desktop, in the order terminals number them: black, maroon,
+// green, olive, navy, purple, teal and silver, then their bright forms grey, red, lime, yellow,
+// blue, fuchsia, aqua and white.
+inline constexpr std::array<Color, 16> classicSixteen{{
+    {0x00, 0x00, 0x00},
+    {0x80, 0x00, 0x00},
+    {0x00, 0x80, 0x00},
+    {0x80, 0x80, 0x00},
+    {0x00, 0x00, 0x80},
+    {0x80, 0x00, 0x80},
+    {0x00, 0x80, 0x80},
+    {0xC0, 0xC0, 0xC0},
+    {0x80, 0x80, 0x80},
+    {0xFF, 0x00, 0x00},
+    {0x00, 0xFF, 0x00},
+    {0xFF, 0xFF, 0x00},
+    {0x00, 0x00, 0xFF},
+    {0xFF, 0x00, 0xFF},
+    {0x00, 0xFF, 0xFF},
+    {0xFF, 0xFF, 0xFF},
+}};
 }  // namespace palette
 
 }  // namespace ui

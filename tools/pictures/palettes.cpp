@@ -1,29 +1,12 @@
 #include "tools/pictures/palettes.h"
 
-#include <array>
+#include "ui/color.h"
 
 namespace pictures {
 
 namespace {
 
-constexpr std::array<ui::Color, 16> classicColours{{
-    {0x00, 0x00, 0x00},
-    {0x80, 0x00, 0x00},
-    {0x00, 0x80, 0x00},
-    {0x80, 0x80, 0x00},
-    {0x00, 0x00, 0x80},
-    {0x80, 0x00, 0x80},
-    {0x00, 0x80, 0x80},
-    {0xC0, 0xC0, 0xC0},
-    {0x80, 0x80, 0x80},
-    {0xFF, 0x00, 0x00},
-    {0x00, 0xFF, 0x00},
-    {0xFF, 0xFF, 0x00},
-    {0x00, 0x00, 0xFF},
-    {0xFF, 0x00, 0xFF},
-    {0x00, 0xFF, 0xFF},
-    {0xFF, 0xFF, 0xFF},
-}};
+using ui::palette::classicSixteen;
 
 constexpr int cubeLevels = 6;
 constexpr int greys = 24;
@@ -31,7 +14,7 @@ constexpr int greys = 24;
 }  // namespace
 
 Palette fullPalette() {
-    Palette palette(classicColours.begin(), classicColours.end());
+    Palette palette(classicSixteen.begin(), classicSixteen.end());
     for (int red = 0; red < cubeLevels; ++red) {
         for (int green = 0; green < cubeLevels; ++green) {
             for (int blue = 0; blue < cubeLevels; ++blue) {
@@ -48,11 +31,11 @@ Palette fullPalette() {
 }
 
 Palette sixteenColours() {
-    return Palette(classicColours.begin(), classicColours.end());
+    return Palette(classicSixteen.begin(), classicSixteen.end());
 }
 
 Palette twoColours() {
-    return {classicColours[classic::black], classicColours[classic::white]};
+    return {classicSixteen[classic::black], classicSixteen[classic::white]};
 }
 
 }  // namespace pictures

@@ -3,32 +3,13 @@
 #include <array>
 #include <cstdlib>
 
+#include "ui/color.h"
+
 namespace ui::terminal {
 namespace {
 
 // The six levels of each channel in the xterm colour cube.
 constexpr std::array<int, 6> cubeLevels{0x00, 0x5F, 0x87, 0xAF, 0xD7, 0xFF};
-
-// The classic sixteen colours in terminal order (black, red, green, yellow,
-// blue, magenta, cyan, white; then the bright ones).
-constexpr std::array<Color, 16> classicColors{{
-    {0x00, 0x00, 0x00},
-    {0x80, 0x00, 0x00},
-    {0x00, 0x80, 0x00},
-    {0x80, 0x80, 0x00},
-    {0x00, 0x00, 0x80},
-    {0x80, 0x00, 0x80},
-    {0x00, 0x80, 0x80},
-    {0xC0, 0xC0, 0xC0},
-    {0x80, 0x80, 0x80},
-    {0xFF, 0x00, 0x00},
-    {0x00, 0xFF, 0x00},
-    {0xFF, 0xFF, 0x00},
-    {0x00, 0x00, 0xFF},
-    {0xFF, 0x00, 0xFF},
-    {0x00, 0xFF, 0xFF},
-    {0xFF, 0xFF, 0xFF},
-}};
 
 constexpr int xtermBlack = 16;
 constexpr int xtermWhite = 231;
@@ -53,7 +34,8 @@ int nearestCubeLevel(int value) {
 int nearestOf(Color color, int count) {
     int best = 0;
     for (int i = 1; i < count; ++i)
-        if (squaredDistance(color, classicColors[i]) < squaredDistance(color, classicColors[best]))
+        if (squaredDistance(color, palette::classicSixteen[i]) <
+            squaredDistance(color, palette::classicSixteen[best]))
             best = i;
     return best;
 }
