@@ -1,6 +1,5 @@
-// Runs detection pages made by navisift-page in a real JavaScript engine. Each page's script
-// element is cut out the way an HTML parser does, run in a fresh context with a fake `navigator`,
-// `open` and `alert`, and its body's OnLoad handler is called. Then we look at what it opened.
+// Runs detection pages made by navisift-page in a real JavaScript engine (see
+// ../support/page_sandbox.mjs), each for a table of browsers. Then we look at what it opened.
 //
 // Usage: node page_in_node.mjs PATH/TO/navisift-page
 
@@ -9,7 +8,8 @@ import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import vm from 'node:vm';
+
+import { loadPage, scriptText } from '../support/page_sandbox.mjs';
 
 const tool = process.argv[2];
 const fieldNames = [
@@ -46,39 +46,6 @@ function makePage(answers, lineEnd = '\n') {
     } finally {
         fs.rmSync(folder, { recursive: true, force: true });
     }
-}
-
-// The script element's text ends at the first "</script", whatever the script means by it.
-function scriptText(page) {
-    const startTag = '<script language="JavaScript">';
-    const start = page.indexOf(startTag);
-    assert.notEqual(start, -1, 'no script element');
-    const end = page.toLowerCase().indexOf('</script', start);
-    assert.notEqual(end, -1, 'script element never ends');
-    return page.slice(start + startTag.length, end);
-}
-
-function onLoadHandler(page) {
-    const body = page.match(/<body OnLoad='([^']*)'>/);
-    assert.ok(body, 'no body start tag with OnLoad');
-    return body[1];
-}
-
-// Loads the page's script once; `visit` then plays one visitor in a fresh context.
-function loadPage(page) {
-    const script = new vm.Script(scriptText(page), { filename: 'nvoutput.htm' });
-    const handler = new vm.Script(onLoadHandler(page), { filename: 'OnLoad' });
-    return (appName, appVersion) => {
-        const calls = [];
-        const context = vm.createContext({
-            navigator: { appName, appVersion },
-            open: (address, target) => calls.push({ call: 'open', address, target }),
-            alert: (message) => calls.push({ call: 'alert', message }),
-        });
-        script.runInContext(context);
-        handler.runInContext(context);
-        return calls;
-    };
 }
 
 // Answers whose page fields name themselves, so that an opened address shows its field.
