@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -54,6 +55,17 @@ inline constexpr std::array<AnswerField, 13> answerFields{{
     {"pageAol4", &Answers::pageAol4, 30},
     {"pageWebTv", &Answers::pageWebTv, 30},
 }};
+
+// The longest answer the wizard writes into this field; in a constant expression, a member that
+// is no line of the file does not compile.
+constexpr std::size_t answerLimit(AnswerMember member) {
+    for (const AnswerField& field : answerFields) {
+        if (field.member == member) {
+            return field.limit;
+        }
+    }
+    throw std::out_of_range("no line of the answers file holds this field");
+}
 
 // The temporary file that carries the answers from the question dialogs to the save dialog.
 inline constexpr std::string_view answersFileName = "questions.txt";
