@@ -11,17 +11,17 @@
 #include <optional>
 #include <ostream>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "tests/app/tmux_session.h"
+#include "tests/support/terminal_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using navisift_test::TmuxSession;
+using navisift_e2e::Ending;
+using navisift_e2e::TerminalRun;
 using namespace std::chrono_literals;
 
 const fs::path program = fs::path(NAVISIFT_BINARY_DIR) / "bin" / "navisift";
@@ -55,7 +55,7 @@ class NavisiftInTerminal : public testing::Test {
   protected:
     void SetUp() override {
         // tools/setup.sh installs tmux; without it these runs would prove nothing.
-        ASSERT_TRUE(navisift_test::tmuxAvailable()) << "tmux is not installed";
+        ASSERT_TRUE(navisift_e2e::tmuxAvailable()) << "tmux is not installed";
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(test->test_suite_name()) + "." + test->name();
         std::replace(name.begin(), name.end(), '/', '_');  // parameterised names hold slashes
@@ -74,15 +74,20 @@ class NavisiftInTerminal : public testing::Test {
 
     std::string safeScreen() const {
         try {
-            return terminal->screen();
+            return terminal->screenText();
         } catch (const std::exception& error) {
             return std::string("(no screen: ") + error.what() + ")";
         }
     }
 
-    void start(const fs::path& programPath = program) {
-        terminal.emplace(std::vector<std::string>{programPath.string()}, folder);
+    // Runs the command in the test's own folder; the driver keeps its files elsewhere.
+    void startCommand(const std::vector<std::string>& command) {
+        terminal.emplace(command, navisift_e2e::TerminalOptions{.workingDirectory = folder});
     }
+    void start(const fs::path& programPath = program) { startCommand({programPath.string()}); }
+
+    // One key by tmux's name: "Enter", "Escape", "M-q".
+    void press(const std::string& key) { terminal->keys({key}); }
 
     void expectText(std::string_view text) {
         ASSERT_TRUE(terminal->waitForText(text)) << "never shown: " << text << "\n" << safeScreen();
@@ -105,20 +110,20 @@ class NavisiftInTerminal : public testing::Test {
     // From the start of the program to the main dialog.
     void pastSplash() {
         expectText(splashText);
-        terminal->press("Enter");
+        press("Enter");
         expectText(mainDialogText);
     }
 
     void answer(const Answer& answer) {
         expectCaption(answer.caption);
         terminal->type(answer.text);
-        terminal->press("Enter");
+        press("Enter");
     }
 
     // Start, then Questions 1 and 2 with the frame box left as it is.
     void startAndAnswerSiteAndBase() {
         pastSplash();
-        terminal->press("Enter");  // Start is the default button
+        press("Enter");  // Start is the default button
         answer({"Question 1", "www.example.org"});
         answer({"Question 2", "/authors/jane/"});
     }
@@ -131,9 +136,9 @@ class NavisiftInTerminal : public testing::Test {
     // Save on the save dialog, then the "File Saved" box dismissed.
     void saveAndDismiss() {
         expectText("Saving File...");
-        terminal->press("Enter");
+        press("Enter");
         expectText("File Saved");
-        terminal->press("Enter");
+        press("Enter");
     }
 
     // A left click on the first place the screen shows `text`, `offset` cells into it (the
@@ -146,14 +151,14 @@ class NavisiftInTerminal : public testing::Test {
 
     // Waits for the end; whichever way the program ended, it gave the terminal back as it was.
     int exitCode() {
-        const std::optional<int> code = terminal->waitForExit();
-        EXPECT_TRUE(code.has_value()) << "still running:\n" << safeScreen();
-        if (code) {
-            EXPECT_NE(terminal->terminalModesBefore(), "") << "stty saw no terminal";
-            EXPECT_EQ(terminal->terminalModesAfter(), terminal->terminalModesBefore())
-                << "the terminal's modes were not restored";
-        }
-        return code.value_or(-1);
+        const std::optional<Ending> ending = terminal->waitForEnd();
+        EXPECT_TRUE(ending.has_value()) << "still running:\n" << safeScreen();
+        if (!ending)
+            return -1;
+        EXPECT_NE(ending->sttyBefore, "") << "stty saw no terminal";
+        EXPECT_EQ(ending->sttyAfter, ending->sttyBefore)
+            << "the terminal's modes were not restored";
+        return ending->exitCode;
     }
 
     bool exists(std::string_view name) const { return fs::exists(folder / name); }
@@ -163,7 +168,7 @@ class NavisiftInTerminal : public testing::Test {
     }
 
     fs::path folder;
-    std::optional<TmuxSession> terminal;
+    std::optional<TerminalRun> terminal;
 };
 
 TEST_F(NavisiftInTerminal, FullRunWritesThePageAndEndsNormally) {
@@ -180,13 +185,13 @@ TEST_F(NavisiftInTerminal, FullRunWritesThePageAndEndsNormally) {
 TEST_F(NavisiftInTerminal, FrameBranchAsksForTheFrameName) {
     start();
     pastSplash();
-    terminal->press("Enter");
+    press("Enter");
     answer({"Question 1", "www.example.org"});
     expectCaption("Question 2");
     terminal->type("/authors/jane/");
-    terminal->press("Tab");    // to the frame box
-    terminal->press("Space");  // ticked
-    terminal->press("Enter");  // Next, the default button
+    press("Tab");    // to the frame box
+    press("Space");  // ticked
+    press("Enter");  // Next, the default button
     answer({"Question 2-2", "content"});
     answerPages();
     saveAndDismiss();
@@ -227,7 +232,7 @@ TEST_F(NavisiftInTerminal, QuitOnTheMainDialogExitsWithOneAndRemovesLeftoverAnsw
     writeFile("questions.txt", "www.left.over\n/\n_self\n");
     start();
     pastSplash();
-    terminal->press("M-q");
+    press("M-q");
     EXPECT_EQ(exitCode(), 1);
     EXPECT_FALSE(exists("questions.txt"));
     EXPECT_FALSE(exists("nvoutput.htm"));
@@ -239,7 +244,7 @@ TEST_F(NavisiftInTerminal, QuitOnQuestionSevenThrowsTheAnswersAway) {
     startAndAnswerSiteAndBase();
     answerPages(4);  // Questions 3 to 6
     expectCaption("Question 7");
-    terminal->press("M-q");
+    press("M-q");
     EXPECT_EQ(exitCode(), 1);
     EXPECT_FALSE(exists("questions.txt"));
     EXPECT_FALSE(exists("nvoutput.htm"));
@@ -248,7 +253,7 @@ TEST_F(NavisiftInTerminal, QuitOnQuestionSevenThrowsTheAnswersAway) {
 TEST_F(NavisiftInTerminal, QuitByMouseOnAQuestion) {
     start();
     pastSplash();
-    terminal->press("Enter");
+    press("Enter");
     answer({"Question 1", "www.example.org"});
     expectCaption("Question 2");
     const auto quit = terminal->find("Quit");
@@ -263,7 +268,7 @@ TEST_F(NavisiftInTerminal, EscOnTheMainDialogEndsNormallyAndLeavesLeftoverAnswer
     writeFile("questions.txt", leftover);
     start();
     pastSplash();
-    terminal->press("Escape");
+    press("Escape");
     EXPECT_EQ(exitCode(), 0);
     EXPECT_EQ(file("questions.txt"), leftover);
     EXPECT_EQ(file("config.cfg"), "V1.0B7");
@@ -276,7 +281,7 @@ TEST_F(NavisiftInTerminal, EscOnQuestionFourKeepsTheLinesWrittenSoFar) {
     answerPages(1);  // Question 3
     expectCaption("Question 4");
     terminal->type("not written");
-    terminal->press("Escape");
+    press("Escape");
     EXPECT_EQ(exitCode(), 0);
     EXPECT_EQ(file("questions.txt"), "www.example.org\n/authors/jane/\n_self\nnetscape2.html\n");
     EXPECT_FALSE(exists("nvoutput.htm"));
@@ -287,7 +292,7 @@ TEST_F(NavisiftInTerminal, EscOnTheSaveDialogWritesNothing) {
     startAndAnswerSiteAndBase();
     answerPages();
     expectText("Saving File...");
-    terminal->press("Escape");
+    press("Escape");
     EXPECT_EQ(exitCode(), 0);
     const std::string answers = file("questions.txt");
     EXPECT_EQ(std::count(answers.begin(), answers.end(), '\n'), 13);
@@ -299,7 +304,7 @@ TEST_F(NavisiftInTerminal, ALongerVersionStampIsCutToSixBytes) {
     start();
     pastSplash();
     EXPECT_EQ(file("config.cfg"), "V1.0B7");
-    terminal->press("Escape");
+    press("Escape");
     EXPECT_EQ(exitCode(), 0);
     EXPECT_EQ(file("config.cfg"), "V1.0B7");
 }
@@ -308,10 +313,10 @@ TEST_F(NavisiftInTerminal, TheStampIsWrittenOnlyOnceTheSplashIsGone) {
     start();
     expectText(splashText);
     EXPECT_FALSE(exists("config.cfg"));
-    terminal->press("Enter");
+    press("Enter");
     expectText(mainDialogText);
     EXPECT_EQ(file("config.cfg"), "V1.0B7");
-    terminal->press("Escape");
+    press("Escape");
     EXPECT_EQ(exitCode(), 0);
 }
 
@@ -319,7 +324,7 @@ TEST_F(NavisiftInTerminal, AStampThatCannotBeWrittenDoesNotStopTheProgram) {
     fs::create_directory(folder / "config.cfg");
     start();
     pastSplash();
-    terminal->press("Escape");
+    press("Escape");
     EXPECT_EQ(exitCode(), 0);
     EXPECT_TRUE(fs::is_directory(folder / "config.cfg"));
 }
@@ -343,7 +348,7 @@ TEST_P(SplashIsDismissed, AndTheMainDialogFollows) {
     start();
     expectText(splashText);
     if (exit.key) {
-        terminal->press(*exit.key);
+        press(*exit.key);
     } else {
         const auto text = terminal->find(splashText);
         ASSERT_TRUE(text.has_value());
@@ -351,7 +356,7 @@ TEST_P(SplashIsDismissed, AndTheMainDialogFollows) {
     }
     expectText(mainDialogText);
     EXPECT_EQ(file("config.cfg"), "V1.0B7");
-    terminal->press("Escape");
+    press("Escape");
     EXPECT_EQ(exitCode(), 0);
 }
 
@@ -392,7 +397,7 @@ TEST_P(TextTooLong, HasTheProgramsNameAsCaption) {
             break;
     }
     pastSplash();
-    terminal->press("Enter");
+    press("Enter");
     expectCaption("Question 1");
     terminal->type(std::string(40, 'a'));
     EXPECT_FALSE(terminal->waitForText("Text Too Long!", 300ms)) << "40 characters fit";
@@ -401,17 +406,16 @@ TEST_P(TextTooLong, HasTheProgramsNameAsCaption) {
     const auto message = terminal->find("Text Too Long!");
     ASSERT_TRUE(message.has_value());
     bool captionAbove = false;
-    std::istringstream lines(terminal->screen());
-    std::string line;
-    for (int y = 0; std::getline(lines, line) && y < message->y; ++y) {
-        captionAbove = captionAbove || line.find(c.title) != std::string::npos;
+    const std::vector<std::string> rows = terminal->screen();
+    for (int y = 0; y < static_cast<int>(rows.size()) && y < message->y; ++y) {
+        captionAbove = captionAbove || rows[y].find(c.title) != std::string::npos;
     }
-    EXPECT_TRUE(captionAbove) << "caption " << c.title << " missing:\n" << terminal->screen();
-    terminal->press("Enter");
+    EXPECT_TRUE(captionAbove) << "caption " << c.title << " missing:\n" << safeScreen();
+    press("Enter");
     ASSERT_TRUE(terminal->waitForTextGone("Text Too Long!"));
     expectText(std::string(40, 'a'));
-    EXPECT_EQ(terminal->screen().find(std::string(40, 'a') + "b"), std::string::npos);
-    terminal->press("Escape");
+    EXPECT_EQ(terminal->screenText().find(std::string(40, 'a') + "b"), std::string::npos);
+    press("Escape");
     EXPECT_EQ(exitCode(), 0);
     EXPECT_FALSE(exists("questions.txt"));
 }
@@ -428,16 +432,16 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(NavisiftInTerminal, AboutFromTheSystemMenu) {
     start();
     pastSplash();
-    terminal->press("M-Space");
+    press("M-Space");
     expectText("About Navisift?...");
     const auto item = terminal->find("About Navisift?...");
     ASSERT_TRUE(item.has_value());
     terminal->click(item->x + 2, item->y);
     expectText("About...");
-    terminal->press("Enter");
+    press("Enter");
     ASSERT_TRUE(terminal->waitForTextGone("About..."));
     expectText(mainDialogText);
-    terminal->press("Escape");
+    press("Escape");
     EXPECT_EQ(exitCode(), 0);
 }
 
@@ -454,28 +458,28 @@ TEST_F(NavisiftInTerminal, MinimisedTheMainDialogShowsItsIconTileUntilRestored) 
     const auto tile = terminal->find("Navisift?");
     ASSERT_TRUE(tile.has_value()) << safeScreen();
     EXPECT_GT(tile->y, 12) << "the tile sits at the bottom of the screen";
-    terminal->press("Enter");  // restores
+    press("Enter");  // restores
     expectText(mainDialogText);
-    terminal->press("Escape");
+    press("Escape");
     EXPECT_EQ(exitCode(), 0);
 }
 
 TEST_F(NavisiftInTerminal, AboutFromAQuestionReturnsToItWithItsText) {
     start();
     pastSplash();
-    terminal->press("Enter");
+    press("Enter");
     expectCaption("Question 1");
     terminal->type("www.half.typed");
-    terminal->press("M-a");
+    press("M-a");
     expectText("About...");
-    terminal->press("Escape");
+    press("Escape");
     ASSERT_TRUE(terminal->waitForTextGone("About..."));
     expectCaption("Question 1");
     expectText("www.half.typed");
     terminal->type(".example");
-    terminal->press("Enter");
+    press("Enter");
     expectCaption("Question 2");
-    terminal->press("Escape");
+    press("Escape");
     EXPECT_EQ(exitCode(), 0);
     EXPECT_EQ(file("questions.txt"), "www.half.typed.example\n");
 }
@@ -483,13 +487,13 @@ TEST_F(NavisiftInTerminal, AboutFromAQuestionReturnsToItWithItsText) {
 TEST_F(NavisiftInTerminal, BrowsersListsTheBrowsersAndReturns) {
     start();
     pastSplash();
-    terminal->press("M-b");
+    press("M-b");
     expectText("Browsers Supported:");
     expectText("LEGEND");
-    terminal->press("Enter");
+    press("Enter");
     ASSERT_TRUE(terminal->waitForTextGone("Browsers Supported:"));
     expectText(mainDialogText);
-    terminal->press("Escape");
+    press("Escape");
     EXPECT_EQ(exitCode(), 0);
 }
 
@@ -509,13 +513,13 @@ TEST_P(HelpKey, ShowsTheHelpAndReturns) {
     start();
     pastSplash();
     if (GetParam().onQuestion) {
-        terminal->press("Enter");
+        press("Enter");
         expectCaption("Question 1");
         terminal->type("www.example.org");
     }
-    terminal->press("F1");
+    press("F1");
     expectText("This wizard writes nvoutput.htm");
-    terminal->press("Enter");
+    press("Enter");
     ASSERT_TRUE(terminal->waitForTextGone("This wizard writes nvoutput.htm"));
     if (GetParam().onQuestion) {
         expectCaption("Question 1");
@@ -523,7 +527,7 @@ TEST_P(HelpKey, ShowsTheHelpAndReturns) {
     } else {
         expectText(mainDialogText);
     }
-    terminal->press("Escape");
+    press("Escape");
     EXPECT_EQ(exitCode(), 0);
     EXPECT_FALSE(exists("questions.txt"));
 }
@@ -539,9 +543,9 @@ TEST_F(NavisiftInTerminal, APageThatCannotBeCreatedEndsWithOneAndKeepsTheAnswers
     startAndAnswerSiteAndBase();
     answerPages();
     expectText("Saving File...");
-    terminal->press("Enter");
+    press("Enter");
     expectText("Error Writing To File");
-    terminal->press("Enter");
+    press("Enter");
     EXPECT_EQ(exitCode(), 1);
     EXPECT_TRUE(fs::is_directory(folder / "nvoutput.htm"));
     EXPECT_EQ(file("questions.txt"),
@@ -552,8 +556,7 @@ TEST_F(NavisiftInTerminal, APageThatCannotBeCreatedEndsWithOneAndKeepsTheAnswers
 
 TEST_F(NavisiftInTerminal, StandardOutputNotATerminalIsRefused) {
     // In a terminal, but with the output sent to a file.
-    terminal.emplace(std::vector<std::string>{"sh", "-c", "'" + program.string() + "' >out.txt"},
-                     folder);
+    startCommand({"sh", "-c", "'" + program.string() + "' >out.txt"});
     EXPECT_EQ(exitCode(), 2);
     EXPECT_EQ(file("out.txt"), "");
     EXPECT_FALSE(exists("config.cfg"));

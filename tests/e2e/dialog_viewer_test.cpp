@@ -12,8 +12,8 @@
 #include <set>
 #include <sstream>
 
-#include "tests/e2e/terminal_run.h"
 #include "tests/e2e/viewer_run.h"
+#include "tests/support/terminal_run.h"
 
 namespace navisift_e2e {
 namespace {
@@ -118,7 +118,7 @@ void PrintTo(const InputCase& entry, std::ostream* out) {
 
 // Clicks the middle of the first place where the text shows.
 void clickOn(TerminalRun& run, std::string_view text) {
-    const auto place = find(run.screen(), text);
+    const auto place = run.find(text);
     if (!place)
         throw std::runtime_error("not on the screen: " + std::string(text));
     const auto characters = std::count_if(text.begin(), text.end(), [](char byte) {
@@ -209,9 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
                       run.keys({"M-Space"});
                       waitFor(run, "Close");
                       run.keys({"Escape"});
-                      if (!run.waitUntil([](const std::string& screen) {
-                              return screen.find("Close") == std::string::npos;
-                          }))
+                      if (!run.waitForTextGone("Close"))
                           throw std::runtime_error("the menu stayed open");
                       run.keys({"Escape"});
                   },
@@ -242,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
         InputCase{"ReleaseAwayFromTheButtonIsNoClick",
                   129,
                   [](TerminalRun& run) {
-                      const auto next = find(run.screen(), "Next");
+                      const auto next = run.find("Next");
                       if (!next)
                           throw std::runtime_error("no Next");
                       run.mouse(true, next->x + 1, next->y);
@@ -261,14 +259,11 @@ INSTANTIATE_TEST_SUITE_P(
         InputCase{"MinimiseBoxAndTheTileRestores",
                   129,
                   [](TerminalRun& run) {
-                      const auto boxes = find(run.screen(), "_ ×");
+                      const auto boxes = run.find("_ ×");
                       if (!boxes)
                           throw std::runtime_error("no minimise box");
                       run.click(boxes->x, boxes->y);
-                      if (!run.waitUntil([](const std::string& screen) {
-                              return screen.find("What is your site's address?") ==
-                                     std::string::npos;
-                          }))
+                      if (!run.waitForTextGone("What is your site's address?"))
                           throw std::runtime_error("still shown");
                       clickOn(run, "Question 1");  // the minimised tile brings it back
                       waitFor(run, "What is your site's address?");
@@ -312,11 +307,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ViewerResize, ALargerTerminalRecentresTheDialog) {
     TerminalRun run(viewerCommand(129));
     ASSERT_TRUE(run.waitForText("Question 1"));
-    const auto before = find(run.screen(), "≡ Question 1");
+    const auto before = run.find("≡ Question 1");
     ASSERT_TRUE(before.has_value());
     run.resize(100, 30);
     EXPECT_TRUE(run.waitUntil([&](const std::string&) {
-        const auto now = find(run.screen(), "≡ Question 1");
+        const auto now = run.find("≡ Question 1");
         return now && now->x == before->x + 10 && now->y == before->y + 3;
     })) << run.screenText();
     run.keys({"Escape"});

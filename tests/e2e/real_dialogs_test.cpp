@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/e2e/terminal_run.h"
 #include "tests/e2e/viewer_run.h"
+#include "tests/support/terminal_run.h"
 
 namespace navisift_e2e {
 namespace {
@@ -27,9 +27,7 @@ TEST(RealDialogs, TypingPastTheLimitShowsTheMessageBoxWithTheProgramsTitle) {
     EXPECT_NE(run.screenText().find("navisift-dialog-viewer"), std::string::npos)
         << "the caption is the program's name";
     run.keys({"Enter"});  // OK
-    ASSERT_TRUE(run.waitUntil([](const std::string& screen) {
-        return screen.find("Text Too Long!") == std::string::npos;
-    })) << run.screenText();
+    ASSERT_TRUE(run.waitForTextGone("Text Too Long!")) << run.screenText();
     EXPECT_NE(run.screenText().find(std::string(30, 'x')), std::string::npos);
     EXPECT_EQ(run.screenText().find(std::string(31, 'x')), std::string::npos);
     run.keys({"Escape"});
@@ -45,9 +43,7 @@ TEST(RealDialogs, TheFieldsVisibleWidthBoundsTypingBeforeTheLimit) {
     run.type(std::string(60, 'y'));
     ASSERT_TRUE(run.waitForText("Text Too Long!")) << run.screenText();
     run.keys({"Enter"});
-    ASSERT_TRUE(run.waitUntil([](const std::string& screen) {
-        return screen.find("Text Too Long!") == std::string::npos;
-    }));
+    ASSERT_TRUE(run.waitForTextGone("Text Too Long!"));
     const std::string screen = run.screenText();
     const std::size_t first = screen.find("yyyyyyyyyy");
     ASSERT_NE(first, std::string::npos);
@@ -81,7 +77,7 @@ TEST(RealDialogs, TheWheelScrollsTheListUnderThePointer) {
     TerminalRun run(viewerCommand(152));
     ASSERT_TRUE(run.waitForText("Netscape 2.0*"));
     EXPECT_EQ(run.screenText().find("WebTV 2.10*"), std::string::npos);
-    const auto first = find(run.screen(), "Netscape 2.0*");
+    const auto first = run.find("Netscape 2.0*");
     ASSERT_TRUE(first.has_value());
     for (int notch = 0; notch < 30; ++notch)
         run.sendBytes("\x1b[<65;" + std::to_string(first->x + 2) + ";" +
@@ -112,7 +108,7 @@ TEST(RealDialogs, TheClipPlaysWithoutInput) {
 TEST(RealDialogs, AClickAnywhereOnTheSplashEndsIt) {
     TerminalRun run(viewerCommand(204));
     ASSERT_TRUE(run.waitForText("Click To Continue"));
-    const auto text = find(run.screen(), "Click To Continue");
+    const auto text = run.find("Click To Continue");
     ASSERT_TRUE(text.has_value());
     run.click(text->x + 5, text->y - 4);  // on the picture
     const auto ending = run.waitForEnd();

@@ -11,8 +11,8 @@
 #include <functional>
 #include <regex>
 
-#include "tests/e2e/terminal_run.h"
 #include "tests/e2e/viewer_run.h"
+#include "tests/support/terminal_run.h"
 
 namespace navisift_e2e {
 namespace {
@@ -115,7 +115,7 @@ TEST(TerminalStop, AStopGivesTheTerminalBackAndBringingItBackRepaints) {
     ASSERT_TRUE(run.waitForText("Question 1")) << "not repainted:\n" << run.screenText();
     run.type("back");
     // The mouse works again: a click on Next ends the dialog.
-    const auto next = find(run.screen(), "Next");
+    const auto next = run.find("Next");
     ASSERT_TRUE(next.has_value());
     run.click(next->x + 1, next->y);
     const auto ending = run.waitForEnd();

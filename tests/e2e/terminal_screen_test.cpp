@@ -8,8 +8,8 @@
 #include <sstream>
 #include <thread>
 
-#include "tests/e2e/terminal_run.h"
 #include "tests/e2e/viewer_run.h"
+#include "tests/support/terminal_run.h"
 
 namespace navisift_e2e {
 namespace {
@@ -82,7 +82,7 @@ TEST(TerminalOutput, TheCursorShowsAtTheEditFieldsCaret) {
     run.type("abc");
     ASSERT_TRUE(run.waitForText("abc"));
     run.settledScreen();
-    const auto typed = find(run.screen(), "abc");
+    const auto typed = run.find("abc");
     ASSERT_TRUE(typed.has_value());
     const TerminalRun::Cursor cursor = run.cursor();
     EXPECT_TRUE(cursor.visible);

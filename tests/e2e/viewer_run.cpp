@@ -4,21 +4,6 @@
 
 namespace navisift_e2e {
 
-std::optional<Place> find(const std::vector<std::string>& rows, std::string_view text) {
-    for (std::size_t y = 0; y < rows.size(); ++y) {
-        const std::size_t at = rows[y].find(text);
-        if (at == std::string::npos)
-            continue;
-        // Every cell holds one character: count characters, not UTF-8 bytes.
-        int column = 0;
-        for (std::size_t i = 0; i < at; ++i)
-            if ((static_cast<unsigned char>(rows[y][i]) & 0xC0) != 0x80)
-                ++column;
-        return Place{column, static_cast<int>(y)};
-    }
-    return std::nullopt;
-}
-
 namespace {
 
 // The text without terminal control sequences (Esc [ ... final, Esc ] ...

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "tests/e2e/terminal_run.h"
+#include "tests/support/terminal_run.h"
 
 // The dialog viewer in a real terminal, and what the tests read from it.
 
@@ -22,13 +20,6 @@ inline std::vector<std::string> viewerCommand(int templateNumber,
     command.push_back(std::to_string(templateNumber));
     return command;
 }
-
-// Where a text first shows on the screen (column, row), if it does.
-struct Place {
-    int x = 0;
-    int y = 0;
-};
-std::optional<Place> find(const std::vector<std::string>& rows, std::string_view text);
 
 // The lines the viewer printed once the terminal was given back.
 std::vector<std::string> printedLines(const std::string& typescript);

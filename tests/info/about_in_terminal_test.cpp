@@ -10,12 +10,12 @@
 
 #include <unistd.h>
 
-#include "tests/app/tmux_session.h"
+#include "tests/support/terminal_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using navisift_test::TmuxSession;
+using navisift_e2e::TerminalRun;
 using namespace std::chrono_literals;
 
 const fs::path program = fs::path(NAVISIFT_BINARY_DIR) / "bin" / "navisift";
@@ -37,34 +37,36 @@ std::string pictureRows(const std::string& screen) {
 }
 
 TEST(AboutInTerminal, TheLogoMovesInColour) {
-    if (!navisift_test::tmuxAvailable())
+    if (!navisift_e2e::tmuxAvailable())
         GTEST_SKIP() << "tmux is not installed";
     const fs::path folder =
         fs::temp_directory_path() / ("navisift-about-" + std::to_string(::getpid()));
     fs::create_directories(folder);
     {
-        TmuxSession session({program.string()}, folder);
+        TerminalRun session({program.string()}, {.workingDirectory = folder});
         ASSERT_TRUE(session.waitForText("Click To Continue"));
-        session.press("Enter");
+        session.keys({"Enter"});
         ASSERT_TRUE(session.waitForText("Press Start To Continue."));
-        session.press("M-a");
+        session.keys({"M-a"});
         ASSERT_TRUE(session.waitForText("Newest Updates At:"));
 
         // Two frames a second: within two seconds the picture changes at least thrice.
         std::set<std::string> seen;
         for (int look = 0; look < 10; ++look) {
-            const std::string rows = pictureRows(session.screenWithColours());
-            ASSERT_FALSE(rows.empty()) << session.screen();
+            const std::string rows = pictureRows(session.screenWithAttributes());
+            ASSERT_FALSE(rows.empty()) << session.screenText();
             EXPECT_NE(rows.find("\x1b["), std::string::npos) << "no colours";
             seen.insert(rows);
             std::this_thread::sleep_for(200ms);
         }
         EXPECT_GE(seen.size(), 3u);
 
-        session.press("Escape");
+        session.keys({"Escape"});
         ASSERT_TRUE(session.waitForTextGone("Newest Updates At:"));
-        session.press("M-q");
-        EXPECT_EQ(session.waitForExit(), 1);
+        session.keys({"M-q"});
+        const auto ending = session.waitForEnd();
+        ASSERT_TRUE(ending.has_value()) << session.screenText();
+        EXPECT_EQ(ending->exitCode, 1);
     }
     fs::remove_all(folder);
 }

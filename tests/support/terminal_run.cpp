@@ -1,4 +1,4 @@
-#include "tests/e2e/terminal_run.h"
+#include "tests/support/terminal_run.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -8,6 +8,7 @@
 #include <cctype>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -76,6 +77,16 @@ void writeFile(const fs::path& path, std::string_view content) {
         throw std::runtime_error("cannot write " + path.string());
 }
 
+// The column of a byte offset in a row: every cell holds one character, so
+// count the characters before it, not their UTF-8 bytes.
+int columnOf(std::string_view row, std::size_t byteOffset) {
+    int column = 0;
+    for (std::size_t i = 0; i < byteOffset; ++i)
+        if ((static_cast<unsigned char>(row[i]) & 0xC0) != 0x80)
+            ++column;
+    return column;
+}
+
 std::string hexByte(unsigned char byte) {
     char hex[3];
     std::snprintf(hex, sizeof hex, "%02x", byte);
@@ -103,6 +114,10 @@ std::string trimmedRight(std::string line) {
     return line;
 }
 
+bool tmuxAvailable() {
+    return std::system("tmux -V >/dev/null 2>&1") == 0;
+}
+
 TerminalRun::TerminalRun(const std::vector<std::string>& command, const TerminalOptions& options) {
     std::string pattern = (fs::temp_directory_path() / "navisift-e2e-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
@@ -112,10 +127,14 @@ TerminalRun::TerminalRun(const std::vector<std::string>& command, const Terminal
     writeFile(folder_ / "inner.sh",
               options.innerShell.empty() ? standardInnerShell : options.innerShell);
 
-    std::string programLine = options.interpreter + " " +
-                              shellQuoted((folder_ / "inner.sh").string()) + " env " +
-                              shellQuoted("TERM=" + options.term) + " " +
-                              shellQuoted("LANG=" + options.locale) + " LC_ALL= ";
+    std::string programLine =
+        options.interpreter + " " + shellQuoted((folder_ / "inner.sh").string()) + " env ";
+    // Only `env`, the last step before the program, changes the directory: the
+    // inner shell keeps its files in the run's folder, the program works elsewhere.
+    if (!options.workingDirectory.empty())
+        programLine += "--chdir=" + shellQuoted(options.workingDirectory.string()) + " ";
+    programLine += shellQuoted("TERM=" + options.term) + " " +
+                   shellQuoted("LANG=" + options.locale) + " LC_ALL= ";
     for (const std::string& word : command)
         programLine += shellQuoted(word) + " ";
     // `script` records every byte the program writes; afterwards the pane waits to be read.
@@ -259,6 +278,12 @@ bool TerminalRun::waitForText(std::string_view text, std::chrono::milliseconds t
         timeout);
 }
 
+bool TerminalRun::waitForTextGone(std::string_view text, std::chrono::milliseconds timeout) const {
+    return waitUntil(
+        [text](const std::string& screen) { return screen.find(text) == std::string::npos; },
+        timeout);
+}
+
 std::string TerminalRun::settledScreen() const {
     std::string previous = screenText();
     for (int round = 0; round < 100; ++round) {
@@ -269,6 +294,25 @@ std::string TerminalRun::settledScreen() const {
         previous = std::move(now);
     }
     return previous;
+}
+
+std::optional<Place> TerminalRun::find(std::string_view text) const {
+    const std::vector<std::string> rows = screen();
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        if (const std::size_t at = rows[y].find(text); at != std::string::npos)
+            return Place{columnOf(rows[y], at), static_cast<int>(y)};
+    return std::nullopt;
+}
+
+std::optional<Place> TerminalRun::findOnRow(std::string_view text, int row) const {
+    const std::vector<std::string> rows = screen();
+    if (row < 0 || row >= static_cast<int>(rows.size()))
+        return std::nullopt;
+    const std::string& line = rows[static_cast<std::size_t>(row)];
+    const std::size_t at = line.find(text);
+    if (at == std::string::npos)
+        return std::nullopt;
+    return Place{columnOf(line, at), row};
 }
 
 std::string TerminalRun::paneModes() const {

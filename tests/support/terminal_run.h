@@ -13,7 +13,7 @@
 // the program under a small shell that notes the terminal's modes before and
 // after it, its exit code, and (through `script`) every byte it wrote. Driven
 // by keys, pastes, clicks and resizes; read back as the text the pane shows.
-// The server and the folder go away with the object, whatever the test did.
+// The server and the run's folder go away with the object, whatever the test did.
 
 namespace navisift_e2e {
 
@@ -29,6 +29,10 @@ struct TerminalOptions {
     // the exit code (see terminal_run.cpp); its files are what waitForEnd reads.
     std::string_view innerShell = {};
     std::string interpreter = "sh";
+    // Where the program runs. Empty: in the run's own folder, beside the inner
+    // shell's files. A test that looks at the files the program leaves behind
+    // gives its own fresh folder here, so nothing but the program writes there.
+    std::filesystem::path workingDirectory = {};
 };
 
 // The default inner shell.
@@ -43,6 +47,12 @@ struct Ending {
     std::string paneModes;   // tmux's view of the pane's modes afterwards
 };
 
+// Where a text shows on the screen: its first cell's column and row, from 0.
+struct Place {
+    int x = 0;
+    int y = 0;
+};
+
 class TerminalRun {
   public:
     TerminalRun(const std::vector<std::string>& command, const TerminalOptions& options = {});
@@ -50,6 +60,8 @@ class TerminalRun {
     TerminalRun(const TerminalRun&) = delete;
     TerminalRun& operator=(const TerminalRun&) = delete;
 
+    // The run's own folder: the inner shell's files, and the program's
+    // working directory unless the options name another.
     const std::filesystem::path& folder() const { return folder_; }
 
     // Keys by tmux's names: "Enter", "Escape", "Tab", "BTab", "M-s", "C-c", "F1".
@@ -88,8 +100,14 @@ class TerminalRun {
     bool waitUntil(const std::function<bool(const std::string& screen)>& condition,
                    std::chrono::milliseconds timeout = 10s) const;
     bool waitForText(std::string_view text, std::chrono::milliseconds timeout = 10s) const;
+    bool waitForTextGone(std::string_view text, std::chrono::milliseconds timeout = 10s) const;
     // Waits until the screen has stopped changing for a moment.
     std::string settledScreen() const;
+
+    // Where the text first shows on the screen now, if it does.
+    std::optional<Place> find(std::string_view text) const;
+    // The same, on one row only.
+    std::optional<Place> findOnRow(std::string_view text, int row) const;
 
     // tmux's view of the pane's modes: "alternate=0 mouse=00000 cursor=1 keypad=0"
     // (alternate screen, the five mouse modes, cursor shown, keypad keys).
@@ -107,5 +125,8 @@ class TerminalRun {
 
 // The text of a pane row without its trailing blanks.
 std::string trimmedRight(std::string line);
+
+// Whether tmux can be run here at all.
+bool tmuxAvailable();
 
 }  // namespace navisift_e2e
