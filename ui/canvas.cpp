@@ -11,21 +11,26 @@ Canvas::Canvas(Size size, Cell blank)
 
 const Cell& Canvas::at(Point p) const {
     static const Cell outside{};
-    if (!bounds().contains(p)) return outside;
+    if (!bounds().contains(p))
+        return outside;
     return cells_[static_cast<std::size_t>(p.y * size_.width + p.x)];
 }
 
 void Canvas::set(Point p, const Cell& cell) {
-    if (!clip_.contains(p)) return;
+    if (!clip_.contains(p))
+        return;
     cells_[static_cast<std::size_t>(p.y * size_.width + p.x)] = cell;
 }
 
-void Canvas::setClip(Rect clip) { clip_ = clip.intersected(bounds()); }
+void Canvas::setClip(Rect clip) {
+    clip_ = clip.intersected(bounds());
+}
 
 void Canvas::fill(Rect area, const Cell& cell) {
     const Rect r = area.intersected(clip_);
     for (int y = r.y; y < r.bottom(); ++y)
-        for (int x = r.x; x < r.right(); ++x) set({x, y}, cell);
+        for (int x = r.x; x < r.right(); ++x)
+            set({x, y}, cell);
 }
 
 void Canvas::text(Point p, std::u32string_view text, Color fg, Color bg, CellStyle style) {

@@ -33,7 +33,7 @@ struct Cell {
 };
 
 class Canvas {
-public:
+  public:
     Canvas() = default;
     explicit Canvas(Size size, Cell blank = {});
 
@@ -55,7 +55,7 @@ public:
 
     friend bool operator==(const Canvas&, const Canvas&) = default;
 
-private:
+  private:
     Size size_;
     Rect clip_;
     std::vector<Cell> cells_;

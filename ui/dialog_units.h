@@ -35,8 +35,12 @@ constexpr int roundedDivision(int value, int divisor) {
                       : -((-value * 2 + divisor) / (divisor * 2));
 }
 
-constexpr int columnOf(int unitsX) { return roundedDivision(unitsX, unitsPerColumn); }
-constexpr int rowOf(int unitsY) { return roundedDivision(unitsY, unitsPerRow); }
+constexpr int columnOf(int unitsX) {
+    return roundedDivision(unitsX, unitsPerColumn);
+}
+constexpr int rowOf(int unitsY) {
+    return roundedDivision(unitsY, unitsPerRow);
+}
 
 constexpr Rect toCells(UnitRect r) {
     const int left = columnOf(r.x);
@@ -45,8 +49,12 @@ constexpr Rect toCells(UnitRect r) {
 }
 
 // Pixels of a picture to dialog units (x: 2 units per 3 pixels; y: 8 per 13).
-constexpr int unitsFromPixelsX(int pixels) { return roundedDivision(pixels * 2, 3); }
-constexpr int unitsFromPixelsY(int pixels) { return roundedDivision(pixels * 8, 13); }
+constexpr int unitsFromPixelsX(int pixels) {
+    return roundedDivision(pixels * 2, 3);
+}
+constexpr int unitsFromPixelsY(int pixels) {
+    return roundedDivision(pixels * 8, 13);
+}
 
 // A picture's own size in cells; each cell shows two pixel rows (half blocks).
 constexpr Size pictureCells(int pixelWidth, int pixelHeight) {

@@ -36,7 +36,8 @@ struct Rect {
         const int top = y > other.y ? y : other.y;
         const int r = right() < other.right() ? right() : other.right();
         const int b = bottom() < other.bottom() ? bottom() : other.bottom();
-        if (r <= left || b <= top) return {left, top, 0, 0};
+        if (r <= left || b <= top)
+            return {left, top, 0, 0};
         return {left, top, r - left, b - top};
     }
     friend constexpr bool operator==(Rect, Rect) = default;

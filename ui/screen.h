@@ -16,7 +16,7 @@ namespace ui {
 using Clock = std::chrono::steady_clock;
 
 class Screen {
-public:
+  public:
     virtual ~Screen() = default;
 
     // Cells available for painting.
@@ -34,9 +34,7 @@ public:
     virtual Clock::time_point now() const = 0;
 
     // How many cells a Windows-1252 text takes; bounds what an edit field shows.
-    virtual int textWidth(std::string_view text) const {
-        return static_cast<int>(text.size());
-    }
+    virtual int textWidth(std::string_view text) const { return static_cast<int>(text.size()); }
 
     // The program's two ends. Both give back whatever the screen changed
     // (the terminal's modes) before the process goes.

@@ -67,7 +67,8 @@ std::optional<ui::Size> BuiltInPictures::bitmapCells(int resource) const {
 
 std::optional<ui::Size> BuiltInPictures::bitmapPixels(int resource) const {
     const ui::image::Image* image = bitmap(resource);
-    if (image == nullptr) return std::nullopt;
+    if (image == nullptr)
+        return std::nullopt;
     return ui::Size{image->width, image->height};
 }
 
