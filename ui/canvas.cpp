@@ -16,6 +16,15 @@ const Cell& Canvas::at(Point p) const {
     return cells_[static_cast<std::size_t>(p.y * size_.width + p.x)];
 }
 
+Canvas Canvas::part(Rect area) const {
+    Canvas result(area.size());
+    for (int y = 0; y < area.height; ++y)
+        for (int x = 0; x < area.width; ++x)
+            result.cells_[static_cast<std::size_t>(y * area.width + x)] =
+                at({area.x + x, area.y + y});
+    return result;
+}
+
 void Canvas::set(Point p, const Cell& cell) {
     if (!clip_.contains(p))
         return;

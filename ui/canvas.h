@@ -49,6 +49,8 @@ class Canvas {
     Rect clip() const { return clip_; }
 
     void fill(Rect area, const Cell& cell);
+    // A copy of one part of the canvas; cells outside the canvas come out blank.
+    Canvas part(Rect area) const;
     // Writes Unicode text from p onwards, one code point per cell, in the given colours.
     void text(Point p, std::u32string_view text, Color fg, Color bg,
               CellStyle style = CellStyle::plain);
@@ -61,10 +63,13 @@ class Canvas {
     std::vector<Cell> cells_;
 };
 
-// What a screen shows: the cells, and where the text caret blinks, if anywhere.
+// What a screen shows: the cells, where the text caret blinks, if anywhere, and
+// the part of the canvas the windows cover (empty: none is shown). A screen
+// too small for the whole canvas can still show that part.
 struct Frame {
     Canvas canvas;
     std::optional<Point> caret;
+    Rect windows;
 };
 
 }  // namespace ui

@@ -377,11 +377,7 @@ void Dialog::handleMouse(const MouseEvent& mouse) {
     if (systemMenu_.isOpen()) {
         if (mouse.action != MouseAction::press)
             return;
-        const Rect box = systemMenuBox();
-        const Size popup = systemMenu_.popupSize();
-        const Rect area = minimized_ ? Rect{minimizedRect().x, minimizedRect().y - popup.height,
-                                            popup.width, popup.height}
-                                     : Rect{box.x, box.y + 1, popup.width, popup.height};
+        const Rect area = systemMenuArea();
         if (area.contains(p)) {
             if (auto chosen = systemMenu_.onClick({p.x - area.x, p.y - area.y}))
                 systemCommand(*chosen);
@@ -593,10 +589,13 @@ void Dialog::repaintNow() {
     Screen* screen = currentScreen();
     if (!screen)
         return;
-    Frame frame{Canvas(screen->size()), std::nullopt};
+    Frame frame{Canvas(screen->size()), std::nullopt, Rect{}};
     paintDesktop(frame.canvas);
     if (Dialog* top = active(); top && top->visible_)
         frame.caret = top->caretCell();
+    for (const Dialog* dialog : running())
+        if (dialog->visible_)
+            frame.windows = frame.windows.united(dialog->shownRect());
     screen->present(frame);
 }
 
@@ -632,7 +631,7 @@ void Dialog::paint(Canvas& canvas) {
     paintCanvas_ = nullptr;
     canvas.setClip(saved);
     if (systemMenu_.isOpen())
-        systemMenu_.paint(canvas, {window_.x + 1, window_.y + 1});
+        systemMenu_.paint(canvas, systemMenuArea().origin());
 }
 
 Rect Dialog::minimizedRect() const {
@@ -640,6 +639,22 @@ Rect Dialog::minimizedRect() const {
     const int height = screen ? screen->size().height : 24;
     const Size tile = units::pictureCells(minimizedClientPixels, minimizedClientPixels);
     return {1, height - tile.height - 2, tile.width + 2, tile.height + 1};
+}
+
+// The open system menu drops from its box, or rises above the tile while minimised.
+Rect Dialog::systemMenuArea() const {
+    const Size popup = systemMenu_.popupSize();
+    if (minimized_) {
+        const Rect tile = minimizedRect();
+        return {tile.x, tile.y - popup.height, popup.width, popup.height};
+    }
+    return {window_.x + 1, window_.y + 1, popup.width, popup.height};
+}
+
+// Where the dialog stands on the screen, with its system menu while it is open.
+Rect Dialog::shownRect() const {
+    const Rect window = minimized_ ? minimizedRect() : window_;
+    return systemMenu_.isOpen() ? window.united(systemMenuArea()) : window;
 }
 
 void Dialog::paintMinimized(Canvas& canvas) {
@@ -662,10 +677,8 @@ void Dialog::paintMinimized(Canvas& canvas) {
     canvas.fill(label, Cell{U' ', palette::captionText, palette::activeCaption});
     canvas.text(label.origin(), caption, palette::captionText, palette::activeCaption);
     canvas.setClip(saved);
-    if (systemMenu_.isOpen()) {
-        const Size popup = systemMenu_.popupSize();
-        systemMenu_.paint(canvas, {tile.x, tile.y - popup.height});
-    }
+    if (systemMenu_.isOpen())
+        systemMenu_.paint(canvas, systemMenuArea().origin());
 }
 
 std::optional<Point> Dialog::caretCell() const {

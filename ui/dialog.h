@@ -206,6 +206,8 @@ class Dialog {
     PaintState paintStateOf(const Control& control) const;
     std::optional<Point> caretCell() const;
     Rect minimizedRect() const;
+    Rect systemMenuArea() const;
+    Rect shownRect() const;
     void placeWindow();
 
     // Timers.

@@ -40,6 +40,18 @@ struct Rect {
             return {left, top, 0, 0};
         return {left, top, r - left, b - top};
     }
+    // The smallest rectangle that holds both; an empty one adds nothing.
+    constexpr Rect united(Rect other) const {
+        if (other.isEmpty())
+            return *this;
+        if (isEmpty())
+            return other;
+        const int left = x < other.x ? x : other.x;
+        const int top = y < other.y ? y : other.y;
+        const int r = right() > other.right() ? right() : other.right();
+        const int b = bottom() > other.bottom() ? bottom() : other.bottom();
+        return {left, top, r - left, b - top};
+    }
     friend constexpr bool operator==(Rect, Rect) = default;
 };
 

@@ -318,14 +318,36 @@ TEST(ViewerResize, ALargerTerminalRecentresTheDialog) {
     EXPECT_TRUE(run.waitForEnd().has_value());
 }
 
-TEST(ViewerResize, ATooSmallTerminalAsksForRoomAndIgnoresInputUntilItGrows) {
+TEST(ViewerResize, ATerminalSmallerThanTheLayoutStillShowsADialogThatFits) {
+    TerminalRun run(viewerCommand(129, {"--generic"}));
+    ASSERT_TRUE(run.waitForText("Question 1"));
+    const auto before = run.find("≡ Question 1");
+    ASSERT_TRUE(before.has_value());
+
+    // The 64 x 14 window, centred in 70 x 16: the view starts at (5, 4).
+    run.resize(70, 16);
+    ASSERT_TRUE(run.waitUntil([&](const std::string&) {
+        const auto now = run.find("≡ Question 1");
+        return now && now->x == before->x - 5 && now->y == before->y - 4;
+    })) << run.screenText();
+    run.type("abc");
+    ASSERT_TRUE(run.waitForText("abc")) << run.screenText();
+    clickOn(run, "Next");  // lands on the button only if the click is moved back by (5, 4)
+    const auto ending = run.waitForEnd();
+    ASSERT_TRUE(ending.has_value());
+    const auto lines = printedLines(ending->output);
+    EXPECT_TRUE(contains(lines, "command 1 code 0 in 129")) << ending->output;
+    EXPECT_TRUE(contains(lines, "answer [abc]")) << ending->output;
+}
+
+TEST(ViewerResize, ATerminalSmallerThanTheDialogAsksForRoomAndIgnoresInputUntilItGrows) {
     TerminalRun run(viewerCommand(129, {"--generic"}));
     ASSERT_TRUE(run.waitForText("Question 1"));
     const std::string before = run.screenText();
 
     run.resize(60, 20);
     ASSERT_TRUE(run.waitForText("The terminal is too small.")) << run.screenText();
-    EXPECT_TRUE(run.waitForText("It needs 80 x 24, it has 60 x 20.")) << run.screenText();
+    EXPECT_TRUE(run.waitForText("It needs 64 x 14, it has 60 x 20.")) << run.screenText();
     run.type("ignored");  // nothing may act on a dialog nobody sees
     run.keys({"Enter"});
     run.resize(80, 24);

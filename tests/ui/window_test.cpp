@@ -139,6 +139,41 @@ TEST_F(WindowTest, MinimisedTheDialogPaintsItsIconCentredAndRestores) {
     dialog.runModal();
 }
 
+// A terminal smaller than the layout shows just the part the windows cover, so
+// every frame must say where they stand: the message box inside its owner, a
+// minimised tile instead of its window, the tile's system menu rising above it.
+TEST_F(WindowTest, EachFrameSaysWhereItsWindowsStand) {
+    IconDialog dialog;
+    ui::Rect window;
+    ui::Rect withBox;
+    ui::Rect tile;
+    ui::Rect tileWithMenu;
+    screen.then([&] { window = screen.lastFrame().windows; })
+        .then([&] { dialog.messageBox("File Saved"); })
+        .then([&] { withBox = screen.lastFrame().windows; })
+        .key(Key::enter)
+        .clickMinimizeBox()
+        .then([&] { tile = screen.lastFrame().windows; })
+        .key(Key::space, {false, false, true})
+        .then([&] {
+            ASSERT_TRUE(dialog.isSystemMenuOpen());
+            tileWithMenu = screen.lastFrame().windows;
+        })
+        .key(Key::escape)
+        .key(Key::enter)
+        .key(Key::escape);
+    dialog.runModal();
+    EXPECT_EQ(window, dialog.windowRect());
+    EXPECT_EQ(withBox, dialog.windowRect());
+    EXPECT_EQ(tile.x, 1);
+    EXPECT_EQ(tile.bottom(), 24 - 1);
+    EXPECT_LT(tile.height, window.height);
+    EXPECT_EQ(tileWithMenu.x, tile.x);
+    EXPECT_EQ(tileWithMenu.bottom(), tile.bottom());
+    EXPECT_LT(tileWithMenu.y, tile.y);          // the menu above the tile
+    EXPECT_GT(tileWithMenu.width, tile.width);  // "About Navisift?..." is wider than the tile
+}
+
 TEST_F(WindowTest, ADialogWithoutMinimiseBoxCannotBeMinimised) {
     RecordingDialog dialog(res::dialogTemplate(142));
     screen.systemCommand(ui::SC_MINIMIZE)

@@ -11,10 +11,12 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <utility>
 
 #include "ui/cp1252.h"
 #include "ui/terminal/curses_keys.h"
 #include "ui/terminal/frame_diff.h"
+#include "ui/terminal/viewport.h"
 
 namespace ui::terminal {
 namespace {
@@ -58,8 +60,7 @@ attr_t cursesAttributes(Attribute attributes) {
 }
 
 // Every dialog is laid out to fit a terminal of this size. A smaller terminal
-// is still given frames of this size, which it cannot show: the notice stands
-// in for them until the terminal has grown.
+// is still given frames of this size, and shows the part its windows cover.
 constexpr Size smallestLayout{80, 24};
 
 int millisecondsUntil(Clock::time_point deadline) {
@@ -100,24 +101,29 @@ void TerminalScreen::present(const Frame& frame) {
 }
 
 void TerminalScreen::draw() {
-    const Size terminal = terminalSize();
-    const Size needed = frame_.canvas.size();
-    if (needed.width > terminal.width || needed.height > terminal.height) {
-        drawNotice(needed);
+    const std::optional<Rect> viewport =
+        viewportOf(frame_.canvas.size(), frame_.windows, terminalSize());
+    if (!viewport) {
+        drawNotice(frame_.windows.isEmpty() ? frame_.canvas.size() : frame_.windows.size());
         return;
     }
-    if (tooSmall_ || shown_.size() != needed) {
+    Canvas next = frame_.canvas.part(*viewport);
+    if (tooSmall_ || shown_.size() != next.size()) {
         tooSmall_ = false;
         werase(stdscr);
         shown_ = Canvas();
     }
-    for (const CellRun& run : changedRuns(shown_, frame_.canvas))
+    for (const CellRun& run : changedRuns(shown_, next))
         for (int x = run.start.x; x < run.start.x + run.length; ++x)
-            drawCell({x, run.start.y}, frame_.canvas.at({x, run.start.y}));
-    shown_ = frame_.canvas;
+            drawCell({x, run.start.y}, next.at({x, run.start.y}));
+    shown_ = std::move(next);
+    shownFrom_ = viewport->origin();
 
-    if (frame_.caret && frame_.canvas.bounds().contains(*frame_.caret)) {
-        wmove(stdscr, frame_.caret->y, frame_.caret->x);
+    const Point caret = frame_.caret
+                            ? Point{frame_.caret->x - shownFrom_.x, frame_.caret->y - shownFrom_.y}
+                            : Point{-1, -1};
+    if (shown_.bounds().contains(caret)) {
+        wmove(stdscr, caret.y, caret.x);
         curs_set(1);
     } else {
         curs_set(0);
@@ -185,6 +191,10 @@ std::optional<Event> TerminalScreen::waitForEvent(std::optional<Clock::time_poin
             // While the notice is up the dialog cannot be seen, so nothing may act on it.
             if (tooSmall_ && !std::holds_alternative<ResizeEvent>(*event))
                 continue;
+            if (auto* mouse = std::get_if<MouseEvent>(&*event)) {
+                mouse->at.x += shownFrom_.x;
+                mouse->at.y += shownFrom_.y;
+            }
             return event;
         }
         int timeout = -1;  // block until input

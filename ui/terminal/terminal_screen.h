@@ -12,9 +12,10 @@
 // as the cells that changed since the last one; input waits without polling
 // until a key, a click, a paste, a resize or the caller's deadline. The size
 // it reports is never below 80 x 24, the size every dialog is laid out for; a
-// frame larger than the terminal is not drawn: a short notice asks for a
-// larger terminal, input other than resizing is ignored, and the frame comes
-// back as soon as it fits.
+// smaller terminal shows the part of the frame its windows cover, centred, and
+// mouse positions are turned back into the frame's cells. Where even the
+// windows do not fit, a short notice asks for a larger terminal, input other
+// than resizing is ignored, and the frame comes back as soon as it fits.
 
 namespace ui::terminal {
 
@@ -46,6 +47,7 @@ class TerminalScreen final : public Screen {
     InputDecoder decoder_;
     Frame frame_;                               // the frame last given
     Canvas shown_;                              // what the terminal shows of it
+    Point shownFrom_;                           // the frame's cell in the terminal's top left
     bool tooSmall_ = false;                     // the notice is up instead of the frame
     std::map<std::pair<int, int>, int> pairs_;  // colour pairs by (foreground, background)
 };

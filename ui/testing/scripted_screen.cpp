@@ -5,7 +5,8 @@
 
 namespace ui {
 
-ScriptedScreen::ScriptedScreen(Size size) : size_(size), frame_{Canvas(size), std::nullopt} {
+ScriptedScreen::ScriptedScreen(Size size)
+    : size_(size), frame_{Canvas(size), std::nullopt, Rect{}} {
     setToolkitObserver(this);
 }
 
