@@ -304,16 +304,27 @@ INSTANTIATE_TEST_SUITE_P(
 // ---------------------------------------------------------------------------
 // Resizing
 
+struct TerminalSize {
+    int width = 0;
+    int height = 0;
+};
+
+// Resizes the terminal and waits until Question 1's caption has moved by (dx, dy).
+bool captionMovesOnResize(TerminalRun& run, TerminalSize size, int dx, int dy) {
+    const auto before = run.find("≡ Question 1");
+    if (!before)
+        return false;
+    run.resize(size.width, size.height);
+    return run.waitUntil([&](const std::string&) {
+        const auto now = run.find("≡ Question 1");
+        return now && now->x == before->x + dx && now->y == before->y + dy;
+    });
+}
+
 TEST(ViewerResize, ALargerTerminalRecentresTheDialog) {
     TerminalRun run(viewerCommand(129));
     ASSERT_TRUE(run.waitForText("Question 1"));
-    const auto before = run.find("≡ Question 1");
-    ASSERT_TRUE(before.has_value());
-    run.resize(100, 30);
-    EXPECT_TRUE(run.waitUntil([&](const std::string&) {
-        const auto now = run.find("≡ Question 1");
-        return now && now->x == before->x + 10 && now->y == before->y + 3;
-    })) << run.screenText();
+    EXPECT_TRUE(captionMovesOnResize(run, {100, 30}, 10, 3)) << run.screenText();
     run.keys({"Escape"});
     EXPECT_TRUE(run.waitForEnd().has_value());
 }
@@ -321,15 +332,8 @@ TEST(ViewerResize, ALargerTerminalRecentresTheDialog) {
 TEST(ViewerResize, ATerminalSmallerThanTheLayoutStillShowsADialogThatFits) {
     TerminalRun run(viewerCommand(129, {"--generic"}));
     ASSERT_TRUE(run.waitForText("Question 1"));
-    const auto before = run.find("≡ Question 1");
-    ASSERT_TRUE(before.has_value());
-
     // The 64 x 14 window, centred in 70 x 16: the view starts at (5, 4).
-    run.resize(70, 16);
-    ASSERT_TRUE(run.waitUntil([&](const std::string&) {
-        const auto now = run.find("≡ Question 1");
-        return now && now->x == before->x - 5 && now->y == before->y - 4;
-    })) << run.screenText();
+    ASSERT_TRUE(captionMovesOnResize(run, {70, 16}, -5, -4)) << run.screenText();
     run.type("abc");
     ASSERT_TRUE(run.waitForText("abc")) << run.screenText();
     clickOn(run, "Next");  // lands on the button only if the click is moved back by (5, 4)
