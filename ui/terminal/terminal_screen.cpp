@@ -104,7 +104,7 @@ void TerminalScreen::draw() {
     const std::optional<Rect> viewport =
         viewportOf(frame_.canvas.size(), frame_.windows, terminalSize());
     if (!viewport) {
-        drawNotice(frame_.windows.isEmpty() ? frame_.canvas.size() : frame_.windows.size());
+        drawNotice(neededArea(frame_.canvas.size(), frame_.windows).size());
         return;
     }
     Canvas next = frame_.canvas.part(*viewport);

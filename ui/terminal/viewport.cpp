@@ -15,17 +15,20 @@ int viewStart(int whole, int view, int start, int span) {
 
 }  // namespace
 
+Rect neededArea(Size canvas, Rect windows) {
+    return windows.isEmpty() ? Rect{0, 0, canvas.width, canvas.height} : windows;
+}
+
 std::optional<Rect> viewportOf(Size canvas, Rect windows, Size terminal) {
     const Size view{std::min(canvas.width, terminal.width),
                     std::min(canvas.height, terminal.height)};
     if (view == canvas)
         return Rect{0, 0, canvas.width, canvas.height};
-    if (windows.isEmpty())
-        windows = {0, 0, canvas.width, canvas.height};
-    if (windows.width > view.width || windows.height > view.height)
+    const Rect needed = neededArea(canvas, windows);
+    if (needed.width > view.width || needed.height > view.height)
         return std::nullopt;
-    return Rect{viewStart(canvas.width, view.width, windows.x, windows.width),
-                viewStart(canvas.height, view.height, windows.y, windows.height), view.width,
+    return Rect{viewStart(canvas.width, view.width, needed.x, needed.width),
+                viewStart(canvas.height, view.height, needed.y, needed.height), view.width,
                 view.height};
 }
 

@@ -10,6 +10,10 @@
 
 namespace ui::terminal {
 
+// The part of a canvas that must fit for anything to be shown: the windows,
+// or the whole canvas where the frame names none.
+Rect neededArea(Size canvas, Rect windows);
+
 // The part of a canvas of size `canvas` that a terminal of size `terminal`
 // shows: all of it where it fits; otherwise as much as the terminal holds,
 // placed so that `windows` (the part the windows cover) stands in its middle.
