@@ -21,7 +21,7 @@ Control::Control(Dialog& dialog, const ControlTemplate& source)
       kind_(source.kind),
       style_(source.style),
       text_(source.text),
-      rect_(units::toCells(source.rect)),
+      rect_(cellsOf(source)),
       visible_(ui::hasStyle(source.style, WS_VISIBLE)),
       enabled_(!ui::hasStyle(source.style, WS_DISABLED)) {}
 

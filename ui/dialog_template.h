@@ -103,4 +103,13 @@ constexpr bool hasStyle(Style set, Style flags) {
     return (set & flags) == flags;
 }
 
+// Where a control of a template stands in its dialog's client area, in cells.
+// Push buttons of one size look alike wherever they stand; every other
+// control has its edges rounded, so that controls that touch in units touch in
+// cells as well.
+constexpr Rect cellsOf(const ControlTemplate& control) {
+    return control.kind == ControlKind::pushButton ? units::toCellsOfOwnSize(control.rect)
+                                                   : units::toCells(control.rect);
+}
+
 }  // namespace ui

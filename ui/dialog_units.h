@@ -48,6 +48,13 @@ constexpr Rect toCells(UnitRect r) {
     return {left, top, columnOf(r.x + r.width) - left, rowOf(r.y + r.height) - top};
 }
 
+// The same with the size rounded on its own, so that it does not depend on
+// where the rectangle stands: a 14-unit push button spans two rows by its edges
+// at y 7 (rows 1 to 3) but one at y 101 (rows 13 to 14).
+constexpr Rect toCellsOfOwnSize(UnitRect r) {
+    return {columnOf(r.x), rowOf(r.y), columnOf(r.width), rowOf(r.height)};
+}
+
 // Pixels of a picture to dialog units (x: 2 units per 3 pixels; y: 8 per 13).
 constexpr int unitsFromPixelsX(int pixels) {
     return roundedDivision(pixels * 2, 3);

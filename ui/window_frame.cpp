@@ -46,6 +46,10 @@ void paintWindowFrame(Canvas& canvas, Rect window, std::u32string_view caption,
     const Color bar = parts.active ? palette::activeCaption : palette::buttonShadow;
     const Rect row{window.x, window.y, window.width, 1};
     canvas.fill(row, Cell{U' ', palette::captionText, bar});
+    // The sides are lines through the middle of their cells: the bar ends there
+    // too, its corner cells half face and half bar.
+    canvas.set({window.x, window.y}, Cell{U'▌', face, bar});
+    canvas.set({window.right() - 1, window.y}, Cell{U'▐', face, bar});
     const Rect menu = systemMenuBoxOf(window, parts);
     const Rect close = closeBoxOf(window, parts);
     const Rect minimize = minimizeBoxOf(window, parts);

@@ -64,6 +64,9 @@ constexpr Cell fieldText{U'w', palette::windowText, palette::window, CellStyle::
 constexpr Cell silverOnSilver{U'x', {0xBD, 0xBD, 0xBD}, palette::buttonFace, CellStyle::plain};
 // Two pixels of a picture, one above the other, both navy.
 constexpr Cell navyPixels{U'\u2580', palette::navy, palette::navy, CellStyle::plain};
+// The left end of an inactive caption bar: half frame, half bar, alike in eight colours.
+constexpr Cell inactiveCaptionEnd{U'▌', palette::buttonFace, palette::buttonShadow,
+                                  CellStyle::plain};
 
 INSTANTIATE_TEST_SUITE_P(
     Depths, CellLookTest,
@@ -88,6 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
         LookCase{
             "MergedColoursContrast8", silverOnSilver, ColorDepth::eight, {0, 7, Attribute::none}},
         LookCase{"PicturePixelsAlike8", navyPixels, ColorDepth::eight, {4, 4, Attribute::none}},
+        LookCase{
+            "CaptionEndAlike8", inactiveCaptionEnd, ColorDepth::eight, {7, 7, Attribute::none}},
         LookCase{"TextOnFaceMono", dialogText, ColorDepth::monochrome, {-1, -1, Attribute::none}},
         LookCase{"CaptionReversedMono",
                  captionText,

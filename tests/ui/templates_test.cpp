@@ -1,7 +1,9 @@
 // Every dialog template of the program: well formed, and laid out so that
 // nothing is cut or off the screen.
 
+#include <map>
 #include <set>
+#include <utility>
 
 #include "tests/ui/toolkit_fixture.h"
 #include "ui/controls/static_text.h"
@@ -38,11 +40,27 @@ TEST(Templates, EveryControlLiesInsideItsDialogAndEveryDialogFitsTheScreen) {
         EXPECT_LE(client.width + 2, 80) << t->number;
         EXPECT_LE(client.height + 2, 24) << t->number;
         for (const ui::ControlTemplate& c : t->controls) {
-            const ui::Rect r = ui::units::toCells(c.rect);
+            const ui::Rect r = ui::cellsOf(c);
             EXPECT_FALSE(r.isEmpty()) << t->number << " " << c.text;
             EXPECT_EQ(r.intersected(client), r) << t->number << " " << c.text;
         }
     }
+}
+
+TEST(Templates, PushButtonsOfOneSizeHaveOneSizeInCells) {
+    // Buttons of 50 x 14 units stand at rows whose rounding differs (y 7, 101, 125).
+    std::map<std::pair<int, int>, std::set<std::pair<int, int>>> cellSizes;
+    for (const ui::DialogTemplate* t : res::dialogTemplates())
+        for (const ui::ControlTemplate& c : t->controls)
+            if (c.kind == ui::ControlKind::pushButton) {
+                const ui::Rect r = ui::cellsOf(c);
+                cellSizes[{c.rect.width, c.rect.height}].insert({r.width, r.height});
+            }
+    ASSERT_FALSE(cellSizes.empty());
+    for (const auto& [units, cells] : cellSizes)
+        EXPECT_EQ(cells.size(), 1u) << units.first << " x " << units.second << " units";
+    const std::set<std::pair<int, int>> twoRowsHigh{{17, 2}};
+    EXPECT_EQ(cellSizes[std::make_pair(50, 14)], twoRowsHigh);
 }
 
 class TemplateLayout : public ToolkitTest {};
@@ -67,7 +85,7 @@ TEST_F(TemplateLayout, EveryStaticTextFitsItsCells) {
 TEST(Templates, EveryLabelFitsItsControl) {
     for (const ui::DialogTemplate* t : res::dialogTemplates()) {
         for (const ui::ControlTemplate& c : t->controls) {
-            const ui::Rect r = ui::units::toCells(c.rect);
+            const ui::Rect r = ui::cellsOf(c);
             const auto width = static_cast<int>(ui::parseLabel(c.text).size());
             switch (c.kind) {
                 case ui::ControlKind::pushButton:  // room for the default marks on both sides

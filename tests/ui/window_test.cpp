@@ -490,7 +490,7 @@ TEST_F(WindowTest, AMessageBoxIsDrawnCentredOverItsOwner) {
     EXPECT_EQ(box.x, over.x + (over.width - box.width) / 2);
     EXPECT_EQ(box.y, over.y + (over.height - box.height) / 2);
     const std::vector<std::string> expected = {
-        " ≡ navisift                   × ", "│                              │",
+        "▌≡ navisift                   ×▐", "│                              │",
         "│  (X)  Error Writing To File  │", "│                              │",
         "│          [   OK   ]          │", "│                              │",
         "└──────────────────────────────┘",

@@ -40,10 +40,11 @@ int nearestOf(Color color, int count) {
     return best;
 }
 
-// A picture's upper half block holds two pixels, not text: alike or not, its
-// colours stay as they are.
+// A picture's upper half block holds two pixels, and the half blocks at the
+// ends of a caption bar hold the bar and the frame, not text: alike or not,
+// their colours stay as they are.
 bool isText(const Cell& cell) {
-    return cell.ch != U'\u2580';
+    return cell.ch != U'▀' && cell.ch != U'▌' && cell.ch != U'▐';
 }
 
 int luminance(Color color) {

@@ -50,8 +50,9 @@ bool isDark(Color color);
 
 // The look of one cell at the given depth. Text never ends up in the colour of
 // its own background: where the mapping would merge the two, the foreground
-// turns black or white, whichever contrasts. A picture's half blocks keep
-// their colours, since two pixels alike are no text.
+// turns black or white, whichever contrasts. Half blocks (a picture's pixels,
+// the ends of a caption bar) keep their colours, since two halves alike are no
+// text.
 CellLook lookOf(const Cell& cell, ColorDepth depth);
 
 }  // namespace ui::terminal

@@ -26,11 +26,11 @@ struct AsciiStandIn {
     char32_t code;
     char ascii;
 };
-constexpr std::array<AsciiStandIn, 26> asciiStandIns{{
+constexpr std::array<AsciiStandIn, 28> asciiStandIns{{
     {U'─', '-'}, {U'━', '-'}, {U'═', '='}, {U'│', '|'}, {U'┃', '|'}, {U'║', '|'}, {U'┌', '+'},
     {U'┐', '+'}, {U'└', '+'}, {U'┘', '+'}, {U'├', '+'}, {U'┤', '+'}, {U'┬', '+'}, {U'┴', '+'},
     {U'┼', '+'}, {U'█', '#'}, {U'▓', '#'}, {U'▒', '#'}, {U'░', ':'}, {U'▀', '-'}, {U'▄', '_'},
-    {U'•', '*'}, {U'≡', '='}, {U'×', 'x'}, {U'▲', '^'}, {U'▼', 'v'},
+    {U'•', '*'}, {U'≡', '='}, {U'×', 'x'}, {U'▲', '^'}, {U'▼', 'v'}, {U'▌', ' '}, {U'▐', ' '},
 }};
 
 char32_t shownCharacter(char32_t code, bool showsUnicode) {

@@ -201,7 +201,7 @@ TEST_F(SaveDialogTest, TheDialogAsDrawn) {
     dialog.runModal();
     const std::vector<std::string> window(before.begin() + 5, before.begin() + 19);
     const std::vector<std::string> expected = {
-        "         ≡ Saving File...                                             ×",
+        "        ▌≡ Saving File...                                             ×▐",
         "        │                                                              │",
         "        │                                                              │",
         "        │                                                              │",
