@@ -1,5 +1,7 @@
 #include "info/browsers_dlg.h"
 
+#include <initializer_list>
+
 #include "info/browser_list.h"
 #include "res/dialog_templates.h"
 
@@ -33,6 +35,13 @@ bool CBrowsersDlg::onInitDialog() {
     Dialog::onInitDialog();
     fill(leftList, leftBrowsers);
     fill(rightList, rightBrowsers);
+    // Each list shows only part of its entries: Tab after OK reaches the left
+    // list, then the right one, so a keyboard user can scroll both. OK stays the
+    // first tab stop.
+    for (const ui::ControlHandle* list : {&leftList, &rightList}) {
+        if (ui::Control* control = list->get())
+            control->setTabStop(true);
+    }
     return true;  // the focus goes to the first tab stop, OK
 }
 

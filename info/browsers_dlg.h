@@ -4,7 +4,8 @@
 
 // The supported browsers (template 152): two lists of fixed entries, filled one
 // by one each time the dialog opens, and the legend of their marks. Nothing in
-// it can be selected or changed; OK, Esc and the close box end it.
+// it can be selected or changed; the lists scroll, by keys once Tab (after OK)
+// or a click has given them the focus. OK, Enter, Esc and the close box end it.
 
 namespace info {
 

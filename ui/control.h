@@ -52,6 +52,8 @@ class Control {
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool enabled) { enabled_ = enabled; }
     bool isTabStop() const { return hasStyle(WS_TABSTOP); }
+    // A dialog may add a control to the tab order, or take it out, once it runs.
+    void setTabStop(bool tabStop) { style_ = tabStop ? style_ | WS_TABSTOP : style_ & ~WS_TABSTOP; }
 
     // Whether the control can hold the focus, by Tab or by a click.
     virtual bool canFocus() const { return false; }

@@ -1,5 +1,5 @@
 // The system's own dialog classes in the viewer, in a real terminal: message
-// boxes, the save dialog's whole run, the lists' wheel, the clip, the splash.
+// boxes, the save dialog's whole run, the lists' wheel and keys, the clip, the splash.
 
 #include <gtest/gtest.h>
 
@@ -86,6 +86,24 @@ TEST(RealDialogs, TheWheelScrollsTheListUnderThePointer) {
     EXPECT_NE(run.screenText().find("Internet Explorer 3.01*"), std::string::npos)
         << "the other list stays where it was";
     run.keys({"Enter"});
+    const auto ending = run.waitForEnd();
+    ASSERT_TRUE(ending.has_value());
+    EXPECT_TRUE(hasLine(*ending, "ended 152 code 1"));
+}
+
+TEST(RealDialogs, TabAndTheTerminalsKeysReadBothListsWhole) {
+    TerminalRun run(viewerCommand(152));
+    ASSERT_TRUE(run.waitForText("Netscape 2.0*"));
+    run.keys({"Tab", "End"});  // the left list
+    EXPECT_TRUE(run.waitForText("WebTV 2.10*")) << run.screenText();
+    run.keys({"Tab", "NPage", "NPage", "NPage"});  // the right list, a page at a time
+    EXPECT_TRUE(run.waitForText("Opera 3.5b11%")) << run.screenText();
+    EXPECT_TRUE(run.waitForTextGone("Internet Explorer 3.01*")) << run.screenText();
+    run.keys({"Home"});
+    EXPECT_TRUE(run.waitForText("Internet Explorer 3.01*")) << run.screenText();
+    EXPECT_NE(run.screenText().find("WebTV 2.10*"), std::string::npos)
+        << "the left list stays where it was";
+    run.keys({"Enter"});  // OK, the default button, from inside a list
     const auto ending = run.waitForEnd();
     ASSERT_TRUE(ending.has_value());
     EXPECT_TRUE(hasLine(*ending, "ended 152 code 1"));

@@ -1,6 +1,8 @@
 // The supported browsers dialog: its two lists, its legend and its ways out.
 
+#include <algorithm>
 #include <functional>
+#include <map>
 
 #include "info/browsers_dlg.h"
 #include "tests/info/info_fixture.h"
@@ -9,7 +11,16 @@
 namespace {
 
 using ui::Key;
-using BrowsersDialogTest = InfoDialogTest;
+using ui::Modifiers;
+
+class BrowsersDialogTest : public InfoDialogTest {
+  protected:
+    // Where a list's entries show: the list without its scroll bar.
+    ui::Rect entryArea(int list) const {
+        const ui::Rect whole = onScreen(list);
+        return {whole.x, whole.y, whole.width - 1, whole.height};
+    }
+};
 
 constexpr int leftList = 1023;
 constexpr int rightList = 1022;
@@ -135,6 +146,9 @@ TEST_F(BrowsersDialogTest, EndsWithOkOrCancel) {
         {"Alt+O", [](auto& s) { s.alt('o'); }, ui::IDOK},
         {"Esc", [](auto& s) { s.key(Key::escape); }, ui::IDCANCEL},
         {"the close box", [](auto& s) { s.clickCloseBox(); }, ui::IDCANCEL},
+        {"Enter in a list, for the default button",
+         [](auto& s) { s.key(Key::tab).key(Key::down).key(Key::enter); }, ui::IDOK},
+        {"Esc in a list", [](auto& s) { s.key(Key::tab).key(Key::escape); }, ui::IDCANCEL},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -152,6 +166,149 @@ TEST_F(BrowsersDialogTest, OpensWithTheFocusOnOk) {
     info::CBrowsersDlg dialog;
     dialog.runModal();
     EXPECT_EQ(focused, ui::IDOK);
+}
+
+TEST_F(BrowsersDialogTest, TabReachesTheListsAfterOk) {
+    struct Case {
+        const char* name;
+        Key key;
+        Modifiers modifiers;
+        std::vector<int> focusAfterEachPress;
+    };
+    const Case cases[] = {
+        {"Tab", Key::tab, {}, {leftList, rightList, ui::IDOK}},
+        {"Shift+Tab", Key::tab, {.shift = true}, {rightList, leftList, ui::IDOK}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<int> focus;
+        for (std::size_t press = 0; press < c.focusAfterEachPress.size(); ++press)
+            screen.key(c.key, c.modifiers).then([&] {
+                focus.push_back(screen.topDialog()->focus()->id());
+            });
+        screen.key(Key::escape);
+        info::CBrowsersDlg dialog;
+        dialog.runModal();
+        EXPECT_EQ(focus, c.focusAfterEachPress);
+    }
+}
+
+TEST_F(BrowsersDialogTest, AKeyboardUserReadsBothListsWhole) {
+    struct Case {
+        const char* name;
+        Key key;
+        int presses;  // a few more than the list needs: the list stops at its end
+    };
+    const Case cases[] = {
+        {"Down, a row at a time", Key::down, 24},
+        {"Page Down, a page at a time", Key::pageDown, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::map<int, std::vector<std::string>> read;  // every row once, in the order first shown
+        std::optional<std::size_t> selection;
+        auto readRows = [&](int list) {
+            return [&, list] {
+                for (const std::string& row : textIn(entryArea(list))) {
+                    std::vector<std::string>& seen = read[list];
+                    if (!row.empty() && std::find(seen.begin(), seen.end(), row) == seen.end())
+                        seen.push_back(row);
+                }
+                if (!selection)
+                    selection = screen.topDialog()->controlAs<ui::ListBox>(list)->selection();
+            };
+        };
+        for (int list : {leftList, rightList}) {
+            screen.key(Key::tab).then(readRows(list));
+            for (int press = 0; press < c.presses; ++press)
+                screen.key(c.key).then(readRows(list));
+        }
+        screen.key(Key::escape);
+        info::CBrowsersDlg dialog;
+        dialog.runModal();
+        EXPECT_EQ(read[leftList], expectedList(leftList));
+        EXPECT_EQ(read[rightList], expectedList(rightList));
+        EXPECT_FALSE(selection.has_value());
+    }
+}
+
+TEST_F(BrowsersDialogTest, HomeAndEndGoToTheEndsAndTheScrollBarFollows) {
+    struct Shown {
+        std::string firstRow;
+        std::string lastRow;
+        int thumbRow = -1;  // counted from the list's top
+    };
+    std::vector<Shown> shown;
+    auto note = [&] {
+        const ui::Rect list = onScreen(rightList);
+        const std::vector<std::string> rows = textIn(entryArea(rightList));
+        Shown now{rows.front(), rows.back()};
+        for (int y = list.y; y < list.bottom(); ++y)
+            if (screen.lastFrame().canvas.at({list.right() - 1, y}).ch == U'█')
+                now.thumbRow = y - list.y;
+        shown.push_back(now);
+    };
+    screen.shiftTab()
+        .then(note)
+        .key(Key::end)
+        .then(note)
+        .key(Key::pageUp)
+        .then(note)
+        .key(Key::home)
+        .then(note)
+        .key(Key::escape);
+    info::CBrowsersDlg dialog;
+    dialog.runModal();
+    // Seven rows of 22 entries: the last top is entry 15; the thumb runs over rows 1 to 5.
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[0].firstRow, "Internet Explorer 3.01*");
+    EXPECT_EQ(shown[0].thumbRow, 1);
+    EXPECT_EQ(shown[1].firstRow, "Opera 3.5b5*%");
+    EXPECT_EQ(shown[1].lastRow, "Opera 3.5b11%");
+    EXPECT_EQ(shown[1].thumbRow, 5);
+    EXPECT_EQ(shown[2].firstRow, "Opera 3.10%");  // a page of seven rows up
+    EXPECT_EQ(shown[2].thumbRow, 3);
+    EXPECT_EQ(shown[3].firstRow, "Internet Explorer 3.01*");
+    EXPECT_EQ(shown[3].thumbRow, 1);
+}
+
+TEST_F(BrowsersDialogTest, TheFocusedListShowsItOnItsScrollBarAndNoEntryLooksSelected) {
+    // Whether every cell of a list's scroll bar, or of its entries, has this background.
+    auto everyBackground = [&](ui::Rect area, ui::Color color) {
+        for (int y = area.y; y < area.bottom(); ++y)
+            for (int x = area.x; x < area.right(); ++x)
+                if (screen.lastFrame().canvas.at({x, y}).bg != color)
+                    return false;
+        return true;
+    };
+    auto scrollBar = [&](int list) {
+        const ui::Rect whole = onScreen(list);
+        return ui::Rect{whole.right() - 1, whole.y, 1, whole.height};
+    };
+    using namespace ui::palette;
+    screen
+        .then([&] {
+            EXPECT_TRUE(everyBackground(scrollBar(leftList), buttonFace));
+            EXPECT_TRUE(everyBackground(scrollBar(rightList), buttonFace));
+        })
+        .key(Key::tab)
+        .key(Key::down)
+        .then([&] {
+            EXPECT_TRUE(everyBackground(scrollBar(leftList), activeCaption));
+            EXPECT_TRUE(everyBackground(scrollBar(rightList), buttonFace));
+            EXPECT_TRUE(everyBackground(entryArea(leftList), window));
+        })
+        .click(rightList)
+        .then([&] {
+            EXPECT_EQ(screen.topDialog()->focus()->id(), rightList);
+            EXPECT_TRUE(everyBackground(scrollBar(leftList), buttonFace));
+            EXPECT_TRUE(everyBackground(scrollBar(rightList), activeCaption));
+            EXPECT_TRUE(everyBackground(entryArea(rightList), window));
+        })
+        .key(Key::escape);
+    info::CBrowsersDlg dialog;
+    dialog.runModal();
+    EXPECT_TRUE(screen.scriptDone());
 }
 
 TEST_F(BrowsersDialogTest, AFullListSaysOutOfMemoryOnceAnEntryAndFillingGoesOn) {

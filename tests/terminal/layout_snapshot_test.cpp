@@ -151,9 +151,12 @@ INSTANTIATE_TEST_SUITE_P(
             [](ui::ScriptedScreen& screen) { screen.advance(std::chrono::milliseconds(500)); }},
         SnapshotCase{"102-minimised", 102, true,
                      [](ui::ScriptedScreen& screen) { screen.clickMinimizeBox(); }},
-        SnapshotCase{
-            "102-system-menu", 102, true,
-            [](ui::ScriptedScreen& screen) { screen.key(ui::Key::space, {.alt = true}); }}),
+        SnapshotCase{"102-system-menu", 102, true,
+                     [](ui::ScriptedScreen& screen) { screen.key(ui::Key::space, {.alt = true}); }},
+        SnapshotCase{"152-right-list-at-its-end", 152, true,
+                     [](ui::ScriptedScreen& screen) {
+                         screen.key(ui::Key::tab).key(ui::Key::tab).key(ui::Key::end);
+                     }}),
     [](const testing::TestParamInfo<SnapshotCase>& info) {
         std::string name = info.param.name;
         for (char& c : name)

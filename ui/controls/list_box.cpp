@@ -112,18 +112,22 @@ void ListBox::paint(Canvas& canvas, Point origin, const PaintState& state) const
     canvas.setClip(saved);
     if (!hasScrollBar() || r.height < 2)
         return;
+    // The focus shows on the scroll bar, in the colours of an active caption:
+    // the keys now move the list, and no entry looks selected.
     const int barX = r.right() - 1;
-    const Color face = palette::buttonFace;
-    canvas.set({barX, r.y}, Cell{U'▲', palette::windowText, face});
-    canvas.set({barX, r.bottom() - 1}, Cell{U'▼', palette::windowText, face});
-    const int track = r.height - 2;
-    for (int y = 0; y < track; ++y)
-        canvas.set({barX, r.y + 1 + y}, Cell{U'░', palette::buttonShadow, face});
-    if (track > 0 && maxTop() > 0) {
-        const int thumb = static_cast<int>(top_ * static_cast<std::size_t>(track - 1) / maxTop());
-        canvas.set({barX, r.y + 1 + thumb}, Cell{U'█', palette::buttonShadow, face});
+    const Color face = state.focused ? palette::activeCaption : palette::buttonFace;
+    const Color arrows = state.focused ? palette::captionText : palette::windowText;
+    const Color track = state.focused ? palette::captionText : palette::buttonShadow;
+    canvas.set({barX, r.y}, Cell{U'▲', arrows, face});
+    canvas.set({barX, r.bottom() - 1}, Cell{U'▼', arrows, face});
+    const int trackRows = r.height - 2;
+    for (int y = 0; y < trackRows; ++y)
+        canvas.set({barX, r.y + 1 + y}, Cell{U'░', track, face});
+    if (trackRows > 0 && maxTop() > 0) {
+        const auto thumb =
+            static_cast<int>(top_ * static_cast<std::size_t>(trackRows - 1) / maxTop());
+        canvas.set({barX, r.y + 1 + thumb}, Cell{U'█', track, face});
     }
-    (void)state;
 }
 
 }  // namespace ui

@@ -8,8 +8,10 @@
 
 // A list box: LB_ADDSTRING appends entries in order (this toolkit's lists are
 // never sorted); with LBS_NOSEL nothing can be selected. It scrolls
-// vertically by keys, the wheel and its scroll bar. An entry beyond its
-// capacity is refused with LB_ERRSPACE and LBN_ERRSPACE to the dialog.
+// vertically by keys while it has the focus (Up and Down a row, Page Up and
+// Page Down a page, Home and End to the ends), by the wheel and by its scroll
+// bar, which also shows the focus. An entry beyond its capacity is refused
+// with LB_ERRSPACE and LBN_ERRSPACE to the dialog.
 
 namespace ui {
 
