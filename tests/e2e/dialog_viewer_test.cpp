@@ -352,8 +352,12 @@ TEST(ViewerResize, ATerminalSmallerThanTheDialogAsksForRoomAndIgnoresInputUntilI
     run.resize(60, 20);
     ASSERT_TRUE(run.waitForText("The terminal is too small.")) << run.screenText();
     EXPECT_TRUE(run.waitForText("It needs 64 x 14, it has 60 x 20.")) << run.screenText();
+    EXPECT_TRUE(run.waitForText("or press Ctrl+C to end.")) << run.screenText();
     run.type("ignored");  // nothing may act on a dialog nobody sees
-    run.keys({"Enter"});
+    run.keys({"Enter", "Escape"});
+    // Read while the notice still shows (Esc alone takes a moment to be told
+    // from a sequence): neither Enter nor Esc ends anything.
+    EXPECT_NE(run.settledScreen().find("or press Ctrl+C to end."), std::string::npos);
     run.resize(80, 24);
     ASSERT_TRUE(run.waitForText("Question 1")) << run.screenText();
     EXPECT_EQ(run.settledScreen(), before);

@@ -12,10 +12,12 @@
 #include <cwchar>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "ui/cp1252.h"
 #include "ui/terminal/curses_keys.h"
 #include "ui/terminal/frame_diff.h"
+#include "ui/terminal/too_small_notice.h"
 #include "ui/terminal/viewport.h"
 
 namespace ui::terminal {
@@ -136,13 +138,7 @@ void TerminalScreen::drawNotice(Size needed) {
     tooSmall_ = true;
     shown_ = Canvas();
     const Size terminal = terminalSize();
-    const std::array<std::string, 3> lines{
-        "The terminal is too small.",
-        "It needs " + std::to_string(needed.width) + " x " + std::to_string(needed.height) +
-            ", it has " + std::to_string(terminal.width) + " x " + std::to_string(terminal.height) +
-            ".",
-        "Enlarge it to go on.",
-    };
+    const std::vector<std::string> lines = tooSmallNoticeLines(needed, terminal);
     werase(stdscr);
     wattrset(stdscr, A_NORMAL);
     const int top = (terminal.height - static_cast<int>(lines.size())) / 2;
@@ -188,9 +184,14 @@ std::optional<Event> TerminalScreen::waitForEvent(std::optional<Clock::time_poin
             draw();
         }
         while (auto event = decoder_.takeEvent()) {
-            // While the notice is up the dialog cannot be seen, so nothing may act on it.
-            if (tooSmall_ && !std::holds_alternative<ResizeEvent>(*event))
-                continue;
+            if (tooSmall_) {
+                const NoticeInput input = noticeInputOf(*event);
+                if (input == NoticeInput::endProgram)
+                    std::raise(
+                        SIGINT);  // the session gives the terminal back, and the program ends
+                if (input != NoticeInput::resize)
+                    continue;
+            }
             if (auto* mouse = std::get_if<MouseEvent>(&*event)) {
                 mouse->at.x += shownFrom_.x;
                 mouse->at.y += shownFrom_.y;

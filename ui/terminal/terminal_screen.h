@@ -14,8 +14,8 @@
 // it reports is never below 80 x 24, the size every dialog is laid out for; a
 // smaller terminal shows the part of the frame its windows cover, centred, and
 // mouse positions are turned back into the frame's cells. Where even the
-// windows do not fit, a short notice asks for a larger terminal, input other
-// than resizing is ignored, and the frame comes back as soon as it fits.
+// windows do not fit, a short notice asks for a larger terminal or Ctrl+C to
+// end, other input is ignored, and the frame comes back as soon as it fits.
 
 namespace ui::terminal {
 
