@@ -12,7 +12,10 @@ function(navisift_add_gtest)
         NAVISIFT_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
         NAVISIFT_BINARY_DIR="${PROJECT_BINARY_DIR}")
     set(labels unit ${ARG_LABELS})
+    # Every parameterised test names its cases (tests/support/test_names.h); the
+    # values themselves would only clutter the names ctest shows.
     gtest_discover_tests(${ARG_NAME}
         DISCOVERY_MODE PRE_TEST
+        NO_PRETTY_VALUES
         PROPERTIES LABELS "${labels}")
 endfunction()

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
 #include <string>
 #include <vector>
+
+#include "tests/support/test_names.h"
 
 namespace {
 
@@ -43,7 +44,16 @@ INSTANTIATE_TEST_SUITE_P(
                     ArgumentsCase{{"answers.txt"}, StartRequest::badArgument, "answers.txt"},
                     ArgumentsCase{{"--help", "extra"}, StartRequest::badArgument, "extra"},
                     ArgumentsCase{{"--HELP"}, StartRequest::badArgument, "--HELP"},
-                    ArgumentsCase{{""}, StartRequest::badArgument, ""}));
+                    ArgumentsCase{{""}, StartRequest::badArgument, ""}),
+    [](const testing::TestParamInfo<ArgumentsCase>& info) {
+        if (info.param.arguments.empty())
+            return std::string("NoArguments");
+        std::string words;
+        for (const std::string& argument : info.param.arguments)
+            words += (argument.empty() ? "EmptyWord" : argument) + " ";
+        // "--help" and "--HELP" differ by case alone, which the names keep.
+        return navisift_test::testNameOf(words.substr(0, words.size() - 1));
+    });
 
 struct TitleCase {
     std::string programPath;
@@ -66,7 +76,10 @@ INSTANTIATE_TEST_SUITE_P(Table, Title,
                                          TitleCase{"./build/bin/navisift", "navisift"},
                                          TitleCase{"/tmp/wizard.bin", "wizard"},
                                          TitleCase{"my.page.maker.exe", "my.page.maker"},
-                                         TitleCase{"../Page Maker", "Page Maker"}));
+                                         TitleCase{"../Page Maker", "Page Maker"}),
+                         [](const testing::TestParamInfo<TitleCase>& info) {
+                             return navisift_test::testNameOf(info.param.programPath);
+                         });
 
 TEST(OwnCommandLine, StartsWithThisTestProgramsPath) {
     const std::vector<std::string> words = app::ownCommandLine();

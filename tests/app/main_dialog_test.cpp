@@ -257,7 +257,10 @@ TEST_P(SystemCommands, OnlyTheAboutRangeOpensAbout) {
 INSTANTIATE_TEST_SUITE_P(Ids, SystemCommands,
                          testing::Values(SystemCommandCase{16, true}, SystemCommandCase{24, true},
                                          SystemCommandCase{31, true}, SystemCommandCase{32, false},
-                                         SystemCommandCase{15, false}));
+                                         SystemCommandCase{15, false}),
+                         [](const testing::TestParamInfo<SystemCommandCase>& info) {
+                             return "Command" + std::to_string(info.param.id);
+                         });
 
 TEST_F(MainDialog, TheSystemMenuItemOpensAboutByKeyboard) {
     screen

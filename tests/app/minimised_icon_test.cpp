@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
 
 namespace {
 
@@ -32,6 +33,13 @@ INSTANTIATE_TEST_SUITE_P(Positions, MinimisedIcon,
                              Case{{36, 36}, {32, 32}, {2, 2}}, Case{{32, 32}, {32, 32}, {0, 0}},
                              // -1 / 2 is 0, not -1.
                              Case{{30, 29}, {32, 32}, {0, -1}},
-                             Case{{100, 40}, {16, 16}, {42, 12}}));
+                             Case{{100, 40}, {16, 16}, {42, 12}}),
+                         [](const testing::TestParamInfo<Case>& info) {
+                             const Case& c = info.param;
+                             return "Client" + std::to_string(c.client.width) + "x" +
+                                    std::to_string(c.client.height) + "Icon" +
+                                    std::to_string(c.icon.width) + "x" +
+                                    std::to_string(c.icon.height);
+                         });
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
 
 namespace {
 
@@ -26,6 +27,9 @@ INSTANTIATE_TEST_SUITE_P(Ids, SystemCommandFilter,
                                          Case{31, true}, Case{32, false},
                                          // Move, minimise and close keep their default handling.
                                          Case{0xF010, false}, Case{0xF020, false},
-                                         Case{0xF060, false}));
+                                         Case{0xF060, false}),
+                         [](const testing::TestParamInfo<Case>& info) {
+                             return "Command" + std::to_string(info.param.commandId);
+                         });
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "tests/support/test_names.h"
+
 namespace generator::routing {
 namespace {
 
@@ -132,7 +134,12 @@ INSTANTIATE_TEST_SUITE_P(
         RouteCase{netscape, "5.0 (X11)", 0, alert, ""},
         RouteCase{"WebTV Plus Receiver", "3.0 WebTV/1.2 (compatible; MSIE 2.0)", 0, alert, ""},
         RouteCase{explorer, "2.0 (compatible; MSIE 2.0; Windows 95)", 0, alert, ""},
-        RouteCase{"netscape", "2.0 (Win95; I)", 0, alert, ""}, RouteCase{"", "", 0, alert, ""}));
+        RouteCase{"netscape", "2.0 (Win95; I)", 0, alert, ""}, RouteCase{"", "", 0, alert, ""}),
+    [](const testing::TestParamInfo<RouteCase>& info) {
+        // Some versions are tried under two names: the name is part of the test's name.
+        return navisift_test::testNameOf(std::string(info.param.appName) + " " +
+                                         std::string(info.param.appVersion));
+    });
 
 TEST(RouteTest, TheAolThreeRowHoldsOnlyForVisitorsTheExplorerThreeFamilyTakesFirst) {
     const Visitor aol3{std::string(explorer), "2.0 (compatible; MSIE 3.0; AOL 3.0; Windows 95)"};

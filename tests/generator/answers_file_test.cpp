@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/generator/scratch_folder.h"
+#include "tests/support/test_names.h"
 
 namespace generator {
 namespace {
@@ -104,13 +105,7 @@ TEST_P(ReaderTest, ReadsEachLineIntoItsField) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AnswersFile, ReaderTest, ::testing::ValuesIn(readerCases()),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name) {
-                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             }
-                             return name;
-                         });
+                         navisift_test::NamedAfterCase{});
 
 TEST(AnswersFile, WritersLeaveOneLineEndedByLfPerAnswer) {
     const ScratchFolder folder;

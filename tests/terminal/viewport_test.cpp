@@ -24,6 +24,10 @@ struct ViewportCase {
     std::optional<Rect> expected;
 };
 
+void PrintTo(const ViewportCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class Viewport : public testing::TestWithParam<ViewportCase> {};
 
 TEST_P(Viewport, ShowsTheWindowsWhereTheyFit) {
