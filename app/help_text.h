@@ -18,8 +18,11 @@ inline constexpr std::string_view helpText =
     "Enter: Next (or the focused button)    Tab: next control\n"
     "Space: tick the box    Alt+letter: the underlined button\n"
     "Esc: close the dialog and end the wizard    F1: this help\n"
+    "Arrows, PgUp, PgDn, Home, End: scroll the focused list\n"
     "\n"
     "Quit forgets the answers and ends at once. About shows the\n"
-    "version; Browsers lists the browsers the page knows.";
+    "version; Browsers lists the browsers the page knows (Tab\n"
+    "from OK reaches its lists). Too small a terminal: enlarge\n"
+    "it, or press Ctrl+C to end.";
 
 }  // namespace app
