@@ -1,0 +1,244 @@
+// What stands at the page's path after a write, failed or not: the previous page survives a
+// failure byte for byte, links stay links, and devices, FIFOs and pipes are written through and
+// never removed.
+
+#include "generator/page_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "generator/answers_file.h"
+#include "generator/detection_page.h"
+#include "tests/generator/scratch_folder.h"
+#include "tests/generator/small_file_system.h"
+
+namespace generator {
+
+void PrintTo(PageLeftBehind left, std::ostream* out) {
+    constexpr const char* names[] = {"nothing", "previousPage", "partialOutput"};
+    *out << names[static_cast<int>(left)];
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing::expectedFile;
+using testing::readBytes;
+using testing::ScratchFolder;
+using testing::SmallFileSystem;
+using testing::writeBytes;
+
+const SetProgress ignoreProgress = [](int) {};
+
+Answers ordinaryAnswers() {
+    return readAnswers(expectedFile("ordinary.txt"));
+}
+
+std::string ordinaryPage() {
+    return readBytes(expectedFile("ordinary.htm"));
+}
+
+// The names in a folder, links and all.
+std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A previous page three file-system pages long (9868 bytes), and a disk with room for one page
+// more: the new page (6257 bytes) is cut short after its first 4096.
+struct FullDiskCase {
+    std::string name;
+    bool previousPage;
+    bool throughALink;
+};
+
+TEST(PageFile, ADiskFullPartWayKeepsThePreviousPageAndRemovesOnlyTheNewFile) {
+    const FullDiskCase cases[] = {
+        {"a previous page", true, false},
+        {"no page yet", false, false},
+        {"a link to a previous page on the full disk", true, true},
+    };
+    for (const FullDiskCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScratchFolder folder;
+        const fs::path disk = folder / "disk";
+        const SmallFileSystem smallDisk(disk, c.previousPage ? 16 : 4);
+        if (!smallDisk.unavailable().empty()) {
+            GTEST_SKIP() << "no small file system to fill: " << smallDisk.unavailable();
+        }
+        const std::string previous = readBytes(expectedFile("full_length.htm"));
+        if (c.previousPage) {
+            writeBytes(disk / "nvoutput.htm", previous);
+        }
+        fs::path page = disk / "nvoutput.htm";
+        if (c.throughALink) {
+            fs::create_symlink("disk/nvoutput.htm", folder / "nvoutput.htm");
+            page = folder / "nvoutput.htm";
+        }
+        std::uintmax_t writtenAt50 = 0;
+        PageFailure failure;
+        EXPECT_EQ(writeDetectionPage(
+                      ordinaryAnswers(),
+                      [&](int position) {
+                          if (position != 50) {
+                              return;
+                          }
+                          for (const auto& entry : fs::directory_iterator(disk)) {
+                              if (entry.path().filename() != "nvoutput.htm") {
+                                  writtenAt50 = entry.file_size();
+                              }
+                          }
+                      },
+                      page, failure),
+                  PageResult::writeFailed);
+        EXPECT_GT(writtenAt50, 0u) << "the disk was full before the page began";
+        EXPECT_EQ(failure.cause, std::make_error_code(std::errc::no_space_on_device));
+        if (c.previousPage) {
+            EXPECT_EQ(failure.leftBehind, PageLeftBehind::previousPage);
+            EXPECT_EQ(namesIn(disk), std::vector<std::string>{"nvoutput.htm"});
+            EXPECT_EQ(readBytes(disk / "nvoutput.htm"), previous);
+        } else {
+            EXPECT_EQ(failure.leftBehind, PageLeftBehind::nothing);
+            EXPECT_TRUE(namesIn(disk).empty());
+        }
+        if (c.throughALink) {
+            EXPECT_TRUE(fs::is_symlink(folder / "nvoutput.htm"));
+        }
+    }
+}
+
+// Reads a FIFO to its end on a thread of its own, as another program would.
+class FifoReader {
+  public:
+    explicit FifoReader(const fs::path& fifo)
+        : thread_([this, fifo] { received_ = readBytes(fifo); }) {}
+    std::string received() {
+        thread_.join();
+        return received_;
+    }
+
+  private:
+    std::string received_;
+    std::thread thread_;
+};
+
+TEST(PageFile, WhatIsNotARegularFileIsWrittenThroughAndNeverRemoved) {
+    struct Case {
+        std::string name;
+        fs::path page;
+        PageResult result;
+    };
+    const ScratchFolder folder;
+    fs::create_symlink("/dev/full", folder / "full.htm");
+    fs::create_symlink("/dev/null", folder / "null.htm");
+    const Case cases[] = {
+        {"/dev/full", "/dev/full", PageResult::writeFailed},
+        {"a link to /dev/full", folder / "full.htm", PageResult::writeFailed},
+        {"/dev/null", "/dev/null", PageResult::written},
+        {"a link to /dev/null", folder / "null.htm", PageResult::written},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PageFailure failure;
+        EXPECT_EQ(writeDetectionPage(ordinaryAnswers(), ignoreProgress, c.page, failure), c.result);
+        if (c.result == PageResult::writeFailed) {
+            EXPECT_EQ(failure.leftBehind, PageLeftBehind::partialOutput);
+        }
+        EXPECT_TRUE(fs::is_character_file(c.page));
+    }
+    EXPECT_TRUE(fs::is_symlink(folder / "full.htm"));
+    EXPECT_TRUE(fs::is_symlink(folder / "null.htm"));
+    EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"full.htm", "null.htm"}));
+
+    ASSERT_EQ(::mkfifo((folder / "fifo.htm").c_str(), 0600), 0);
+    FifoReader reader(folder / "fifo.htm");
+    EXPECT_EQ(writeDetectionPage(ordinaryAnswers(), ignoreProgress, folder / "fifo.htm"),
+              PageResult::written);
+    EXPECT_EQ(reader.received(), ordinaryPage());
+    EXPECT_TRUE(fs::is_fifo(folder / "fifo.htm"));
+}
+
+TEST(PageFile, ALinkedPageIsReplacedWhereTheLinkLeadsAndTheLinkStays) {
+    struct Case {
+        std::string name;
+        std::function<void(const ScratchFolder&)> links;  // nvoutput.htm leads to site/page.htm
+    };
+    const Case cases[] = {
+        {"a relative link",
+         [](const ScratchFolder& folder) {
+             fs::create_symlink("site/page.htm", folder / "nvoutput.htm");
+         }},
+        {"an absolute link",
+         [](const ScratchFolder& folder) {
+             fs::create_symlink(folder / "site" / "page.htm", folder / "nvoutput.htm");
+         }},
+        {"a link to a link",
+         [](const ScratchFolder& folder) {
+             fs::create_symlink("page.htm", folder / "site" / "current.htm");
+             fs::create_symlink("site/current.htm", folder / "nvoutput.htm");
+         }},
+    };
+    for (const bool previousPage : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name + (previousPage ? ", with a previous page" : ", to no page yet"));
+            const ScratchFolder folder;
+            fs::create_directory(folder / "site");
+            if (previousPage) {
+                writeBytes(folder / "site" / "page.htm", "the previous page");
+            }
+            c.links(folder);
+            ASSERT_EQ(writeDetectionPage(ordinaryAnswers(), ignoreProgress, folder / "nvoutput.htm"),
+                      PageResult::written);
+            EXPECT_TRUE(fs::is_symlink(folder / "nvoutput.htm"));
+            EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder / "site" / "page.htm")));
+            EXPECT_EQ(readBytes(folder / "site" / "page.htm"), ordinaryPage());
+        }
+    }
+}
+
+TEST(PageFile, TheNewPageKeepsThePermissionsOfTheOneItReplaces) {
+    for (const fs::perms mode : {fs::perms(0640), fs::perms(0604), fs::perms(0755)}) {
+        const ScratchFolder folder;
+        const auto file = folder / "nvoutput.htm";
+        writeBytes(file, "the previous page");
+        fs::permissions(file, mode);
+        ASSERT_EQ(writeDetectionPage(ordinaryAnswers(), ignoreProgress, file), PageResult::written);
+        EXPECT_EQ(fs::status(file).permissions(), mode);
+    }
+    // A page made new gets the usual permissions of a new file.
+    const mode_t previousMask = ::umask(027);
+    const ScratchFolder folder;
+    const PageResult result =
+        writeDetectionPage(ordinaryAnswers(), ignoreProgress, folder / "nvoutput.htm");
+    ::umask(previousMask);
+    ASSERT_EQ(result, PageResult::written);
+    EXPECT_EQ(fs::status(folder / "nvoutput.htm").permissions(), fs::perms(0640));
+}
+
+TEST(PageFile, APageThatIsNeverClosedIsAbandoned) {
+    const ScratchFolder folder;
+    const auto file = folder / "nvoutput.htm";
+    writeBytes(file, "the previous page");
+    {
+        PageFile page(file);
+        ASSERT_FALSE(page.openError());
+        std::ostream(&page) << "the start of a new page" << std::flush;
+    }
+    EXPECT_EQ(readBytes(file), "the previous page");
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"nvoutput.htm"});
+}
+
+}  // namespace
+}  // namespace generator
