@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <algorithm>
 #include <filesystem>
@@ -140,27 +144,37 @@ TEST(PageFile, WhatIsNotARegularFileIsWrittenThroughAndNeverRemoved) {
         fs::path page;
         PageResult result;
     };
+    // Devices of the test's own, so that a fault here cannot take the system's: a full device
+    // and a null device, each also reached through a link.
     const ScratchFolder folder;
-    fs::create_symlink("/dev/full", folder / "full.htm");
-    fs::create_symlink("/dev/null", folder / "null.htm");
+    const bool madeDevices =
+        ::mknod((folder / "full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0 &&
+        ::mknod((folder / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    if (!madeDevices) {
+        GTEST_SKIP() << "cannot make device files here: " << std::strerror(errno);
+    }
+    fs::create_symlink("full", folder / "full.htm");
+    fs::create_symlink("null", folder / "null.htm");
     const Case cases[] = {
-        {"/dev/full", "/dev/full", PageResult::writeFailed},
-        {"a link to /dev/full", folder / "full.htm", PageResult::writeFailed},
-        {"/dev/null", "/dev/null", PageResult::written},
-        {"a link to /dev/null", folder / "null.htm", PageResult::written},
+        {"a full device", folder / "full", PageResult::writeFailed},
+        {"a link to a full device", folder / "full.htm", PageResult::writeFailed},
+        {"a null device", folder / "null", PageResult::written},
+        {"a link to a null device", folder / "null.htm", PageResult::written},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         PageFailure failure;
         EXPECT_EQ(writeDetectionPage(ordinaryAnswers(), ignoreProgress, c.page, failure), c.result);
         if (c.result == PageResult::writeFailed) {
+            EXPECT_EQ(failure.cause, std::make_error_code(std::errc::no_space_on_device));
             EXPECT_EQ(failure.leftBehind, PageLeftBehind::partialOutput);
         }
         EXPECT_TRUE(fs::is_character_file(c.page));
     }
     EXPECT_TRUE(fs::is_symlink(folder / "full.htm"));
     EXPECT_TRUE(fs::is_symlink(folder / "null.htm"));
-    EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"full.htm", "null.htm"}));
+    EXPECT_EQ(namesIn(folder.path()),
+              (std::vector<std::string>{"full", "full.htm", "null", "null.htm"}));
 
     ASSERT_EQ(::mkfifo((folder / "fifo.htm").c_str(), 0600), 0);
     FifoReader reader(folder / "fifo.htm");
@@ -199,8 +213,9 @@ TEST(PageFile, ALinkedPageIsReplacedWhereTheLinkLeadsAndTheLinkStays) {
                 writeBytes(folder / "site" / "page.htm", "the previous page");
             }
             c.links(folder);
-            ASSERT_EQ(writeDetectionPage(ordinaryAnswers(), ignoreProgress, folder / "nvoutput.htm"),
-                      PageResult::written);
+            ASSERT_EQ(
+                writeDetectionPage(ordinaryAnswers(), ignoreProgress, folder / "nvoutput.htm"),
+                PageResult::written);
             EXPECT_TRUE(fs::is_symlink(folder / "nvoutput.htm"));
             EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder / "site" / "page.htm")));
             EXPECT_EQ(readBytes(folder / "site" / "page.htm"), ordinaryPage());

@@ -33,7 +33,7 @@ faults=(
     "output-a-link-to-them  | 2 | --output link.htm is the answers file questions.txt; nothing was written$ | link_to_answers | directly | --output link.htm | answers_and_no_page"
     "page-a-folder          | 1 | cannot create nvoutput.htm: Is a directory$                         | page_folder      | directly       |                       | page_folder_kept"
     "page-a-link-to-full    | 1 | cannot write nvoutput.htm: No space left on device; the output is incomplete$ | link_to_full | directly |                  | link_to_full_kept"
-    "page-dev-full          | 1 | cannot write /dev/full: No space left on device; the output is incomplete$ | nothing | directly   | --output /dev/full    | devices_kept"
+    "page-a-full-device     | 1 | cannot write full: No space left on device; the output is incomplete$ | full_device   | directly       | --output full         | full_device_kept"
     "page-a-device          | 0 |                                                                      | device_page      | directly       |                       | device_page_kept"
     "page-stdout            | 0 |                                                                      | nothing          | directly       | --output /dev/stdout  | page_on_stdout"
     "page-a-fifo            | 0 |                                                                      | fifo_page        | directly       |                       | page_through_fifo"
@@ -54,6 +54,8 @@ sub_folder() { mkdir sub; }
 link_to_answers() { ln -s questions.txt link.htm; }
 page_folder() { mkdir nvoutput.htm && echo kept >nvoutput.htm/inside; }
 link_to_full() { ln -s /dev/full nvoutput.htm; }
+# A full device of the row's own, so that a fault cannot take the system's /dev/full.
+full_device() { mknod full c 1 7; }
 # The null device under the page's name (as root), else a link to it.
 device_page() { mknod nvoutput.htm c 1 3 2>/dev/null || ln -s /dev/null nvoutput.htm; }
 fifo_page() {
@@ -105,7 +107,12 @@ on_small_disk() {
 }
 # Whether this machine lets a test mount a small file system.
 small_disk_available() {
-    unshare --mount sh -c 'd=$(mktemp -d) && mount -t tmpfs -o size=16k tmpfs "$d"' 2>/dev/null
+    unshare --mount sh -c 'd=$(mktemp -d) || exit 1
+        mount -t tmpfs -o size=16k tmpfs "$d"
+        status=$?
+        umount "$d" 2>/dev/null
+        rmdir "$d"
+        exit $status' 2>/dev/null
 }
 
 # --- checks: in the row's folder after the run ----------------------------------------------
@@ -116,7 +123,7 @@ page_folder_kept() {
     [ "$(cat nvoutput.htm/inside 2>/dev/null)" = kept ] || echo "the folder in the page's place changed"
 }
 link_to_full_kept() { [ "$(readlink nvoutput.htm)" = /dev/full ] || echo "the link to /dev/full went"; }
-devices_kept() { [ -c /dev/full ] || echo "/dev/full went"; }
+full_device_kept() { [ -c full ] || echo "the full device went"; }
 device_page_kept() { [ -c nvoutput.htm ] || echo "the device in the page's place went"; }
 page_on_stdout() { cmp -s stdout "$expected/ordinary.htm" || echo "standard output is not the page"; }
 page_through_fifo() {
@@ -141,8 +148,8 @@ for row in "${faults[@]}"; do
     name=$(trim "$name") status=$(trim "$status") pattern=$(trim "$pattern")
     setup=$(trim "$setup") runner=$(trim "$runner") arguments=$(trim "$arguments")
     check=$(trim "$check")
-    if [ "$runner" = unprivileged ] && [ "$(id -u)" -ne 0 ]; then
-        echo "SKIP $name: only root can run the tool as another user here"
+    if { [ "$runner" = unprivileged ] || [ "$setup" = full_device ]; } && [ "$(id -u)" -ne 0 ]; then
+        echo "SKIP $name: only root can run the tool as another user or make a device here"
         continue
     fi
     if [ "$runner" = on_small_disk ] && ! small_disk_available; then
