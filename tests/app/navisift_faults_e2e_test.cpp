@@ -39,7 +39,7 @@ const fs::path previousPageSource =
 constexpr int nobody = 65534;
 
 const std::vector<std::string> answers{
-    "www.example.org", "/authors/jane/", "netscape2.html", "netscape3.html",
+    "www.example.org", "/authors/jane/",  "netscape2.html", "netscape3.html",
     "netscape4.html",  "netscape45.html", "explorer3.html", "explorer4.html",
     "explorer5.html",  "aol3.html",       "aol4.html",      "webtv.html",
 };
@@ -158,11 +158,8 @@ class FaultRun : public testing::TestWithParam<FaultCase> {
                 command = {program.string()};
                 break;
             case Runner::unprivileged:
-                command = {"setpriv",
-                           "--reuid=" + std::to_string(nobody),
-                           "--regid=" + std::to_string(nobody),
-                           "--clear-groups",
-                           program.string()};
+                command = {"setpriv", "--reuid=" + std::to_string(nobody),
+                           "--regid=" + std::to_string(nobody), "--clear-groups", program.string()};
                 break;
             case Runner::onSmallDisk:
                 // The files prepared in the folder move onto the small disk, and whatever the
@@ -173,8 +170,7 @@ class FaultRun : public testing::TestWithParam<FaultCase> {
                     cd disk && "$0"
                     status=$?
                     cd .. && cp -a disk/. . && umount disk && rmdir disk
-                    exit $status)",
-                           program.string()};
+                    exit $status)", program.string()};
                 break;
         }
         terminal.emplace(command, navisift_e2e::TerminalOptions{.workingDirectory = folder});
@@ -188,9 +184,10 @@ class FaultRun : public testing::TestWithParam<FaultCase> {
     // "Question 12").
     void expectCaption(const std::string& caption) {
         const std::regex exact(caption + "([^0-9-]|$)");
-        ASSERT_TRUE(terminal->waitUntil(
-            [&](const std::string& text) { return std::regex_search(text, exact); }))
-            << "never shown: " << caption << "\n"
+        ASSERT_TRUE(terminal->waitUntil([&](const std::string& text) {
+            return std::regex_search(text, exact);
+        })) << "never shown: "
+            << caption << "\n"
             << screen();
     }
 
@@ -225,16 +222,18 @@ class FaultRun : public testing::TestWithParam<FaultCase> {
         if (!ending)
             return -1;
         EXPECT_NE(ending->sttyBefore, "") << "stty saw no terminal";
-        EXPECT_EQ(ending->sttyAfter, ending->sttyBefore) << "the terminal's modes were not restored";
+        EXPECT_EQ(ending->sttyAfter, ending->sttyBefore)
+            << "the terminal's modes were not restored";
         return ending->exitCode;
     }
 };
 
 // Whether this machine lets a test mount a small file system in a mount namespace.
 bool smallDiskAvailable() {
-    return std::system("unshare --mount sh -c 'd=$(mktemp -d) || exit 1; "
-                       "mount -t tmpfs -o size=16k tmpfs \"$d\"; status=$?; "
-                       "umount \"$d\"; rmdir \"$d\"; exit $status' >/dev/null 2>&1") == 0;
+    return std::system(
+               "unshare --mount sh -c 'd=$(mktemp -d) || exit 1; "
+               "mount -t tmpfs -o size=16k tmpfs \"$d\"; status=$?; "
+               "umount \"$d\"; rmdir \"$d\"; exit $status' >/dev/null 2>&1") == 0;
 }
 
 TEST_P(FaultRun, TellsTheUserLosesNothingAndGivesTheTerminalBack) {
@@ -259,112 +258,172 @@ TEST_P(FaultRun, TellsTheUserLosesNothingAndGivesTheTerminalBack) {
 }
 
 const FaultCase faultCases[] = {
-    {"AnswersFileIsAFolder",
-     [](FaultRun& run) { fs::create_directory(run.folder / "questions.txt"); },
-     Runner::directly, FaultShows::atQuestionOne, {"Is a directory"}, "Escape", 0,
-     [](FaultRun& run) {
-         EXPECT_TRUE(fs::is_directory(run.folder / "questions.txt"));
-         EXPECT_FALSE(run.exists("nvoutput.htm"));
-     }},
-    {"AnswersFileLockedByAnotherProcess",
-     [](FaultRun& run) {
-         run.writeFile("questions.txt", otherRunsAnswers);
-         const fs::path file = run.folder / "questions.txt";
-         run.otherProcess.emplace([file] {
-             const int descriptor = ::open(file.c_str(), O_RDONLY);
-             return descriptor >= 0 && ::flock(descriptor, LOCK_EX) == 0;
-         });
-         ASSERT_TRUE(run.otherProcess->succeeded());
-     },
-     Runner::directly, FaultShows::atQuestionOne, {"Sharing violation"}, "Escape", 0,
-     [](FaultRun& run) { EXPECT_EQ(run.file("questions.txt"), otherRunsAnswers); }},
-    {"AnswersFileOwnedByAnotherWizardRun",
-     [](FaultRun& run) { run.startOtherRunToQuestionTwo(); },
-     Runner::directly, FaultShows::atQuestionOne, {"in use by another run"}, "M-q", 1,
-     [](FaultRun& run) {
-         // Quit deleted nothing of the first run's, which goes on as before.
-         EXPECT_EQ(run.file("questions.txt"), otherRunsAnswers);
-         run.otherRun->keys({"Escape"});
-         const std::optional<Ending> ending = run.otherRun->waitForEnd();
-         ASSERT_TRUE(ending.has_value());
-         EXPECT_EQ(ending->exitCode, 0);
-         EXPECT_EQ(run.file("questions.txt"), otherRunsAnswers);
-     }},
-    {"AnswersFileGoneBeforeSave", [](FaultRun&) {}, Runner::directly, FaultShows::atSave,
-     {"No such file or directory"}, "Escape", 0,
-     [](FaultRun& run) { EXPECT_TRUE(run.names().empty()); },
-     [](FaultRun& run) { fs::remove(run.folder / "questions.txt"); }},
-    {"PageIsAFolder", [](FaultRun& run) { fs::create_directory(run.folder / "nvoutput.htm"); },
-     Runner::directly, FaultShows::atSave, {"Error Writing To File"}, "", 1,
-     [](FaultRun& run) {
-         EXPECT_TRUE(fs::is_directory(run.folder / "nvoutput.htm"));
-         EXPECT_EQ(run.file("questions.txt"), answersFile);
-     }},
-    {"PageIsALinkToAFullDevice",
-     [](FaultRun& run) { fs::create_symlink("/dev/full", run.folder / "nvoutput.htm"); },
-     Runner::directly, FaultShows::atSave, {"Error Writing To File"}, "", 1,
-     [](FaultRun& run) {
-         EXPECT_EQ(fs::read_symlink(run.folder / "nvoutput.htm"), "/dev/full");
-         EXPECT_EQ(run.file("questions.txt"), answersFile);
-     }},
-    {"PageIsADevice",
-     [](FaultRun& run) {
-         // The null device under the page's name, or a link to it where no device can be made.
-         const fs::path page = run.folder / "nvoutput.htm";
-         if (::mknod(page.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
-             fs::create_symlink("/dev/null", page);
-     },
-     Runner::directly, FaultShows::atSave, {"File Saved"}, "", 0,
-     [](FaultRun& run) {
-         EXPECT_TRUE(fs::is_character_file(run.folder / "nvoutput.htm"));
-         EXPECT_EQ(run.names(), std::vector<std::string>{"nvoutput.htm"});
-     }},
-    {"FolderNotWritable",
-     [](FaultRun& run) {
-         // Question 1 can still empty the answers file the user may write.
-         run.writeFile("questions.txt", otherRunsAnswers);
-         fs::permissions(run.folder / "questions.txt", fs::perms(0666));
-     },
-     Runner::unprivileged, FaultShows::atSave, {"Error Writing To File"}, "", 1,
-     [](FaultRun& run) {
-         EXPECT_EQ(run.file("questions.txt"), answersFile);
-         EXPECT_EQ(run.names(), std::vector<std::string>{"questions.txt"});
-     }},
-    {"AnswersFileCannotGoAfterThePageIsSaved",
-     [](FaultRun& run) {
-         // The page goes, through a link, to a folder of the user's; the answers file is in
-         // a folder that is not theirs.
-         run.writeFile("questions.txt", "");
-         fs::permissions(run.folder / "questions.txt", fs::perms(0666));
-         fs::create_directory(run.folder / "site");
-         run.ownedByNobody("site");
-         fs::create_symlink("site/nvoutput.htm", run.folder / "nvoutput.htm");
-     },
-     Runner::unprivileged, FaultShows::atSave,
-     {"File Saved", "Permission denied"}, "", 0,
-     [](FaultRun& run) {
-         EXPECT_TRUE(run.file("site/nvoutput.htm").ends_with("</html>\r\n"));
-         EXPECT_EQ(run.file("questions.txt"), answersFile);
-     }},
-    {"VersionStampIsAFolder", [](FaultRun& run) { fs::create_directory(run.folder / "config.cfg"); },
-     Runner::directly, FaultShows::atSave, {"File Saved"}, "", 0,
-     [](FaultRun& run) {
-         EXPECT_TRUE(fs::is_directory(run.folder / "config.cfg"));
-         EXPECT_TRUE(run.file("nvoutput.htm").ends_with("</html>\r\n"));
-         EXPECT_FALSE(run.exists("questions.txt"));
-     }},
-    {"DiskFullPartWay",
-     [](FaultRun& run) {
-         // The previous page takes three of the disk's six pages, the version stamp and the
-         // answers one each: the new page (6 KiB) fills the last one part way.
-         fs::copy_file(previousPageSource, run.folder / "nvoutput.htm");
-     },
-     Runner::onSmallDisk, FaultShows::atSave, {"Error Writing To File"}, "", 1,
-     [](FaultRun& run) {
-         EXPECT_EQ(run.file("nvoutput.htm"), contents(previousPageSource));
-         EXPECT_EQ(run.file("questions.txt"), answersFile);
-         EXPECT_EQ(run.names(), (std::vector<std::string>{"nvoutput.htm", "questions.txt"}));
-     }},
+    {.name = "AnswersFileIsAFolder",
+     .prepare = [](FaultRun& run) { fs::create_directory(run.folder / "questions.txt"); },
+     .runner = Runner::directly,
+     .shows = FaultShows::atQuestionOne,
+     .told = {"Is a directory"},
+     .thenKey = "Escape",
+     .exitCode = 0,
+     .check =
+         [](FaultRun& run) {
+             EXPECT_TRUE(fs::is_directory(run.folder / "questions.txt"));
+             EXPECT_FALSE(run.exists("nvoutput.htm"));
+         }},
+    {.name = "AnswersFileLockedByAnotherProcess",
+     .prepare =
+         [](FaultRun& run) {
+             run.writeFile("questions.txt", otherRunsAnswers);
+             const fs::path file = run.folder / "questions.txt";
+             run.otherProcess.emplace([file] {
+                 const int descriptor = ::open(file.c_str(), O_RDONLY);
+                 return descriptor >= 0 && ::flock(descriptor, LOCK_EX) == 0;
+             });
+             ASSERT_TRUE(run.otherProcess->succeeded());
+         },
+     .runner = Runner::directly,
+     .shows = FaultShows::atQuestionOne,
+     .told = {"Sharing violation"},
+     .thenKey = "Escape",
+     .exitCode = 0,
+     .check = [](FaultRun& run) { EXPECT_EQ(run.file("questions.txt"), otherRunsAnswers); }},
+    {.name = "AnswersFileOwnedByAnotherWizardRun",
+     .prepare = [](FaultRun& run) { run.startOtherRunToQuestionTwo(); },
+     .runner = Runner::directly,
+     .shows = FaultShows::atQuestionOne,
+     .told = {"in use by another run"},
+     .thenKey = "M-q",
+     .exitCode = 1,
+     .check =
+         [](FaultRun& run) {
+             // Quit deleted nothing of the first run's, which goes on as before.
+             EXPECT_EQ(run.file("questions.txt"), otherRunsAnswers);
+             run.otherRun->keys({"Escape"});
+             const std::optional<Ending> ending = run.otherRun->waitForEnd();
+             ASSERT_TRUE(ending.has_value());
+             EXPECT_EQ(ending->exitCode, 0);
+             EXPECT_EQ(run.file("questions.txt"), otherRunsAnswers);
+         }},
+    {.name = "AnswersFileGoneBeforeSave",
+     .prepare = [](FaultRun&) {},
+     .runner = Runner::directly,
+     .shows = FaultShows::atSave,
+     .told = {"No such file or directory"},
+     .thenKey = "Escape",
+     .exitCode = 0,
+     .check = [](FaultRun& run) { EXPECT_TRUE(run.names().empty()); },
+     .justBefore = [](FaultRun& run) { fs::remove(run.folder / "questions.txt"); }},
+    {.name = "PageIsAFolder",
+     .prepare = [](FaultRun& run) { fs::create_directory(run.folder / "nvoutput.htm"); },
+     .runner = Runner::directly,
+     .shows = FaultShows::atSave,
+     .told = {"Error Writing To File"},
+     .thenKey = "",
+     .exitCode = 1,
+     .check =
+         [](FaultRun& run) {
+             EXPECT_TRUE(fs::is_directory(run.folder / "nvoutput.htm"));
+             EXPECT_EQ(run.file("questions.txt"), answersFile);
+         }},
+    {.name = "PageIsALinkToAFullDevice",
+     .prepare = [](FaultRun& run) { fs::create_symlink("/dev/full", run.folder / "nvoutput.htm"); },
+     .runner = Runner::directly,
+     .shows = FaultShows::atSave,
+     .told = {"Error Writing To File"},
+     .thenKey = "",
+     .exitCode = 1,
+     .check =
+         [](FaultRun& run) {
+             EXPECT_EQ(fs::read_symlink(run.folder / "nvoutput.htm"), "/dev/full");
+             EXPECT_EQ(run.file("questions.txt"), answersFile);
+         }},
+    {.name = "PageIsADevice",
+     .prepare =
+         [](FaultRun& run) {
+             // The null device under the page's name, or a link to it where no device can be made.
+             const fs::path page = run.folder / "nvoutput.htm";
+             if (::mknod(page.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+                 fs::create_symlink("/dev/null", page);
+         },
+     .runner = Runner::directly,
+     .shows = FaultShows::atSave,
+     .told = {"File Saved"},
+     .thenKey = "",
+     .exitCode = 0,
+     .check =
+         [](FaultRun& run) {
+             EXPECT_TRUE(fs::is_character_file(run.folder / "nvoutput.htm"));
+             EXPECT_EQ(run.names(), std::vector<std::string>{"nvoutput.htm"});
+         }},
+    {.name = "FolderNotWritable",
+     .prepare =
+         [](FaultRun& run) {
+             // Question 1 can still empty the answers file the user may write.
+             run.writeFile("questions.txt", otherRunsAnswers);
+             fs::permissions(run.folder / "questions.txt", fs::perms(0666));
+         },
+     .runner = Runner::unprivileged,
+     .shows = FaultShows::atSave,
+     .told = {"Error Writing To File"},
+     .thenKey = "",
+     .exitCode = 1,
+     .check =
+         [](FaultRun& run) {
+             EXPECT_EQ(run.file("questions.txt"), answersFile);
+             EXPECT_EQ(run.names(), std::vector<std::string>{"questions.txt"});
+         }},
+    {.name = "AnswersFileCannotGoAfterThePageIsSaved",
+     .prepare =
+         [](FaultRun& run) {
+             // The page goes, through a link, to a folder of the user's; the answers file is in
+             // a folder that is not theirs.
+             run.writeFile("questions.txt", "");
+             fs::permissions(run.folder / "questions.txt", fs::perms(0666));
+             fs::create_directory(run.folder / "site");
+             run.ownedByNobody("site");
+             fs::create_symlink("site/nvoutput.htm", run.folder / "nvoutput.htm");
+         },
+     .runner = Runner::unprivileged,
+     .shows = FaultShows::atSave,
+     .told = {"File Saved", "Permission denied"},
+     .thenKey = "",
+     .exitCode = 0,
+     .check =
+         [](FaultRun& run) {
+             EXPECT_TRUE(run.file("site/nvoutput.htm").ends_with("</html>\r\n"));
+             EXPECT_EQ(run.file("questions.txt"), answersFile);
+         }},
+    {.name = "VersionStampIsAFolder",
+     .prepare = [](FaultRun& run) { fs::create_directory(run.folder / "config.cfg"); },
+     .runner = Runner::directly,
+     .shows = FaultShows::atSave,
+     .told = {"File Saved"},
+     .thenKey = "",
+     .exitCode = 0,
+     .check =
+         [](FaultRun& run) {
+             EXPECT_TRUE(fs::is_directory(run.folder / "config.cfg"));
+             EXPECT_TRUE(run.file("nvoutput.htm").ends_with("</html>\r\n"));
+             EXPECT_FALSE(run.exists("questions.txt"));
+         }},
+    {.name = "DiskFullPartWay",
+     .prepare =
+         [](FaultRun& run) {
+             // The previous page takes three of the disk's six pages, the version stamp and the
+             // answers one each: the new page (6 KiB) fills the last one part way.
+             fs::copy_file(previousPageSource, run.folder / "nvoutput.htm");
+         },
+     .runner = Runner::onSmallDisk,
+     .shows = FaultShows::atSave,
+     .told = {"Error Writing To File"},
+     .thenKey = "",
+     .exitCode = 1,
+     .check =
+         [](FaultRun& run) {
+             EXPECT_EQ(run.file("nvoutput.htm"), contents(previousPageSource));
+             EXPECT_EQ(run.file("questions.txt"), answersFile);
+             EXPECT_EQ(run.names(), (std::vector<std::string>{"nvoutput.htm", "questions.txt"}));
+         }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Faults, FaultRun, testing::ValuesIn(faultCases),
@@ -383,7 +442,8 @@ void PrintTo(const RefusedTerminal& c, std::ostream* os) {
 
 // What the program wrote to its terminal, without the lines `script` adds before and after.
 std::string programOutput(const std::string& typescript) {
-    const std::size_t begin = typescript.starts_with("Script started") ? typescript.find('\n') + 1 : 0;
+    const std::size_t begin =
+        typescript.starts_with("Script started") ? typescript.find('\n') + 1 : 0;
     const std::size_t end = typescript.rfind("\nScript done");
     return typescript.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
 }
