@@ -28,6 +28,8 @@ struct PagePlace {
     bool streamed = false;  // not a regular file: written straight through
     bool exists = false;    // a regular file is there already
     mode_t mode = 0;        // and these are its permission bits
+    uid_t owner = 0;        // and its owner and group
+    gid_t group = 0;
 };
 
 // As many links as the kernel itself follows for one path.
@@ -50,7 +52,11 @@ PagePlace findPlace(const fs::path& file) {
             return {.file = current};
         }
         if (S_ISREG(status.st_mode)) {
-            return {.file = current, .exists = true, .mode = status.st_mode & 07777};
+            return {.file = current,
+                    .exists = true,
+                    .mode = status.st_mode & 07777,
+                    .owner = status.st_uid,
+                    .group = status.st_gid};
         }
         if (!S_ISLNK(status.st_mode) || isProcessLink(current)) {
             return {.file = file, .streamed = true};
@@ -106,6 +112,12 @@ PageFile::PageFile(const fs::path& file) {
         openError_ = lastError();
         newFile_.clear();
         return;
+    }
+    // The previous page's owner and group as far as this user may give them (root may, others
+    // keep their own), then its permission bits, which a change of owner may have cleared.
+    if (place.exists && ::fchown(descriptor_, place.owner, place.group) != 0) {
+        [[maybe_unused]] const int groupOnly =
+            ::fchown(descriptor_, static_cast<uid_t>(-1), place.group);
     }
     if (place.exists && ::fchmod(descriptor_, place.mode) != 0) {
         openError_ = lastError();

@@ -20,9 +20,11 @@ enum class PageLeftBehind {
 //
 // A page that is a regular file, or not there yet, is written to a new file in the same folder,
 // which takes the page's place only once every byte is written and closed; until then the
-// previous page stays as it was, and a failure removes the new file and nothing else. When the
-// page's path is a symbolic link, the file it leads to is the one replaced and the link stays.
-// Anything else (a device, a FIFO, /dev/stdout) is written straight through and never removed.
+// previous page stays as it was, and a failure removes the new file and nothing else. The new
+// page keeps the previous one's permissions, and its owner and group as far as the user may.
+// When the page's path is a symbolic link, the file it leads to is the one replaced and the link
+// stays. Anything else (a device, a FIFO, /dev/stdout) is written straight through and is never
+// removed.
 class PageFile : public std::streambuf {
   public:
     // Opens the page for writing. `openError()` tells whether that worked; nothing has been

@@ -233,6 +233,21 @@ TEST(PageFile, ALinkedPageIsReplacedWhereTheLinkLeadsAndTheLinkStays) {
     }
 }
 
+TEST(PageFile, TheNewPageKeepsTheOwnerAndGroupOfTheOneItReplaces) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a file to another user here";
+    }
+    const ScratchFolder folder;
+    const auto file = folder / "nvoutput.htm";
+    writeBytes(file, "the previous page");
+    ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(writeDetectionPage(ordinaryAnswers(), ignoreProgress, file), PageResult::written);
+    struct stat status {};
+    ASSERT_EQ(::stat(file.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 65534u);
+    EXPECT_EQ(status.st_gid, 65534u);
+}
+
 TEST(PageFile, TheNewPageKeepsThePermissionsOfTheOneItReplaces) {
     for (const fs::perms mode : {fs::perms(0640), fs::perms(0604), fs::perms(0755)}) {
         const ScratchFolder folder;
