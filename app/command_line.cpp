@@ -78,7 +78,7 @@ std::string usageText(std::string_view title) {
            "  nvoutput.htm   the detection page\n"
            "\n"
            "Exit status: 0 normal end, 1 Quit or a page that cannot be written,\n"
-           "2 no terminal or a wrong argument.\n"
+           "2 no usable terminal or a wrong argument.\n"
            "\n"
            "Options:\n"
            "  -h, --help     show this text and exit\n"

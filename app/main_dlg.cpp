@@ -88,7 +88,7 @@ ui::Icon CMainDlg::onQueryDragIcon() {
 
 void CMainDlg::onQuit() {
     // No confirmation: the answers so far are thrown away. A file that is not there, or cannot
-    // go, does not keep the program from ending.
+    // go, does not keep the program from ending; one that another run owns is not ours to delete.
     try {
         generator::deleteAnswersFile();
     } catch (const generator::FileError&) {

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "generator/answers_claim.h"
+
 namespace generator {
 namespace {
 
@@ -19,10 +21,12 @@ std::error_code lastError() {
 
 // The answers file, open and locked against every other process until it is closed. The lock is
 // advisory and taken without waiting: a second opener fails at once, as with an exclusive open.
+// A file that another wizard run owns is not opened at all.
 class ExclusiveFile {
   public:
-    ExclusiveFile(const fs::path& file, int flags, std::string_view operation)
-        : file_(file), descriptor_(::open(file.c_str(), flags | O_CLOEXEC, 0666)) {
+    ExclusiveFile(const fs::path& file, int flags, std::string_view operation) : file_(file) {
+        refuseIfOwnedByAnotherRun(operation, file_);
+        descriptor_ = ::open(file.c_str(), flags | O_CLOEXEC, 0666);
         if (descriptor_ < 0) {
             throw FileError(operation, file_, lastError());
         }
@@ -84,7 +88,7 @@ class ExclusiveFile {
 
   private:
     fs::path file_;
-    int descriptor_;
+    int descriptor_ = -1;
 };
 
 void writeLine(ExclusiveFile& file, std::string_view text) {

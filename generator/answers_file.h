@@ -10,7 +10,9 @@ namespace generator {
 
 // The answers file holds one answer per line, each ended by a single LF, in the order of
 // `answerFields`. Every open of it is exclusive: while one of these calls has it open, another
-// process that tries gets a sharing violation. Every failure throws `FileError`.
+// process that tries gets a sharing violation. While another wizard run owns the folder's answers
+// file (answers_claim.h), each of them refuses it with "in use by another run" and touches
+// nothing. Every failure throws `FileError`.
 
 // Question 1: creates the file, or empties one left from an earlier run, and writes its line.
 void createAnswersFile(std::string_view text, const std::filesystem::path& file = answersFileName);

@@ -59,29 +59,28 @@ void writeTail(std::ostream& page, const Answers& answers) {
 }  // namespace
 
 PageResult writeDetectionPage(const Answers& answers, const SetProgress& setProgress,
-                              const std::filesystem::path& file, std::error_code& cause) {
+                              const std::filesystem::path& file, PageFailure& failure) {
+    failure = {};
     PageFile pageFile(file);
     if (pageFile.openError()) {
-        cause = pageFile.openError();
+        failure.cause = pageFile.openError();
         return PageResult::creationFailed;
     }
     std::ostream page(&pageFile);
     writeHead(page);
     writeTestChain(page, answers, setProgress);
     writeTail(page, answers);
-    cause = pageFile.close();
-    if (cause) {
-        std::error_code ignored;
-        std::filesystem::remove(file, ignored);
+    failure.cause = pageFile.close();
+    if (failure.cause) {
+        failure.leftBehind = pageFile.leftBehind();
         return PageResult::writeFailed;
     }
-    cause.clear();
     return PageResult::written;
 }
 
 PageResult writeDetectionPage(const Answers& answers, const SetProgress& setProgress,
                               const std::filesystem::path& file) {
-    std::error_code ignored;
+    PageFailure ignored;
     return writeDetectionPage(answers, setProgress, file, ignored);
 }
 

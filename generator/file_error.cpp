@@ -11,6 +11,8 @@ class FileErrorCategory : public std::error_category {
         switch (static_cast<FileErrc>(error)) {
             case FileErrc::sharingViolation:
                 return "Sharing violation: another process is using the file";
+            case FileErrc::inUseByAnotherRun:
+                return "It is in use by another run of the navisift wizard";
         }
         return "Unknown file error";
     }

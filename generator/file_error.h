@@ -10,6 +10,7 @@ namespace generator {
 // Errors of the answers file that the operating system has no code for.
 enum class FileErrc {
     sharingViolation = 1,  // another process holds the file open exclusively
+    inUseByAnotherRun,     // another wizard run owns the folder's answers file
 };
 
 const std::error_category& fileErrorCategory();

@@ -1,5 +1,8 @@
 #include "wizard/question_dialog.h"
 
+#include <optional>
+
+#include "generator/answers_claim.h"
 #include "generator/answers_file.h"
 #include "res/dialog_templates.h"
 #include "wizard/question_chain.h"
@@ -18,6 +21,12 @@ void CQuestionDlg::onOk() {
     // The field never holds more than its limit, so fetching cannot fail.
     if (!updateData()) {
         return;
+    }
+    // Question 1 claims the folder's answers file for the whole run: the claim lives in this
+    // handler's frame, inside which the rest of the chain runs.
+    std::optional<generator::AnswersFileClaim> claim;
+    if (question_.writer == Writer::createAnswersFile) {
+        claim.emplace();
     }
     writeAnswer(answerText);
     endDialog(ui::IDOK);

@@ -28,7 +28,8 @@ class CQuestionDlg : public ui::Dialog {
 
     void exchangeData(ui::DataExchange& dx) override;
     // Next writes before it ends the dialog, so a failed write leaves the dialog open with its
-    // text and Next can be pressed again.
+    // text and Next can be pressed again. Question 1's Next first claims the answers file for the
+    // run; while another run owns it, it says so and writes nothing.
     void onOk() override;
     bool onMessage(ui::Message& message) override;
 

@@ -2,6 +2,7 @@
 // their answers outside the wizard. The answers file is left where it is.
 
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -29,24 +30,44 @@ int fail(ExitStatus status, const std::string& message) {
     return status;
 }
 
+// What a failed write left at the page's path, for the end of its message.
+std::string_view whatWasLeft(PageLeftBehind leftBehind) {
+    switch (leftBehind) {
+        case PageLeftBehind::nothing:
+            return "no page was written";
+        case PageLeftBehind::previousPage:
+            return "the previous page was kept";
+        case PageLeftBehind::partialOutput:
+            return "the output is incomplete";
+    }
+    return "";
+}
+
 int writePage(const page_tool::Options& options) {
+    // The same file under another name or through a link counts too.
+    if (std::error_code ignored;
+        std::filesystem::equivalent(options.output, options.answers, ignored)) {
+        return fail(badInput, "--output " + options.output.string() + " is the answers file " +
+                                  options.answers.string() + "; nothing was written");
+    }
     Answers answers;
     try {
         answers = readAnswers(options.answers);
     } catch (const FileError& error) {
         return fail(badInput, "cannot read " + error.file().string() + ": " + error.cause());
     }
-    std::error_code cause;
+    PageFailure failure;
     switch (writeDetectionPage(
-        answers, [](int) {}, options.output, cause)) {
+        answers, [](int) {}, options.output, failure)) {
         case PageResult::written:
             return success;
         case PageResult::creationFailed:
-            return fail(pageNotWritten,
-                        "cannot create " + options.output.string() + ": " + cause.message());
+            return fail(pageNotWritten, "cannot create " + options.output.string() + ": " +
+                                            failure.cause.message());
         case PageResult::writeFailed:
             return fail(pageNotWritten, "cannot write " + options.output.string() + ": " +
-                                            cause.message() + "; the incomplete page was removed");
+                                            failure.cause.message() + "; " +
+                                            std::string(whatWasLeft(failure.leftBehind)));
     }
     return pageNotWritten;
 }

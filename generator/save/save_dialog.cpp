@@ -1,5 +1,8 @@
 #include "generator/save/save_dialog.h"
 
+#include <optional>
+#include <string>
+
 #include "res/dialog_templates.h"
 #include "ui/application.h"
 
@@ -9,6 +12,12 @@ namespace {
 
 constexpr int saveTemplate = 142;
 constexpr int progressBarId = 1005;
+
+// The stop box's text when the answers file stayed after a saved page.
+std::string answersKeptMessage(const FileError& error) {
+    return "The page was saved, but the file \"" + error.file().string() +
+           "\" could not be deleted and is still there.\n" + error.cause() + ".";
+}
 
 }  // namespace
 
@@ -26,8 +35,8 @@ void CSaveDlg::setProgress(int position) {
 void CSaveDlg::onOk() {
     progress_.sendMessage(ui::PBM_SETRANGE, 0, ui::makeLong(0, 100));
     setProgress(0);
-    // A file error from here on is shown by the toolkit; the dialog stays and
-    // Save can be pressed again.
+    // A file error reading the answers is shown by the toolkit; the dialog
+    // stays and Save can be pressed again.
     const Answers answers = readAnswers(files_.answers);
     setProgress(25);
     const PageResult result = writeDetectionPage(
@@ -36,9 +45,19 @@ void CSaveDlg::onOk() {
         messageBox("Error Writing To File");
         ui::Application::instance().quickExit(1);
     }
-    deleteAnswersFile(files_.answers);
+    // The page is saved whatever happens to the answers file now: the bar still reaches 100 and
+    // "File Saved" still comes; an answers file that cannot go is told about afterwards.
+    std::optional<FileError> answersKept;
+    try {
+        deleteAnswersFile(files_.answers);
+    } catch (const FileError& error) {
+        answersKept = error;
+    }
     setProgress(100);
     messageBox("File Saved");
+    if (answersKept) {
+        messageBox(answersKeptMessage(*answersKept), ui::MessageBoxIcon::stop);
+    }
     Dialog::onOk();
 }
 

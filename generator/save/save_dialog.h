@@ -13,7 +13,9 @@
 //
 // The answers file is removed only once the page has been written and closed,
 // so a page that cannot be written never costs the user the answers: after
-// "Error Writing To File" and the quick exit they are still on disk.
+// "Error Writing To File" and the quick exit they are still on disk. An answers
+// file that cannot be removed after the page was written does not undo the
+// save: "File Saved" comes, and then a stop box says the file stayed and why.
 
 namespace generator {
 

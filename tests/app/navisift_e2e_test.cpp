@@ -320,15 +320,6 @@ TEST_F(NavisiftInTerminal, TheStampIsWrittenOnlyOnceTheSplashIsGone) {
     EXPECT_EQ(exitCode(), 0);
 }
 
-TEST_F(NavisiftInTerminal, AStampThatCannotBeWrittenDoesNotStopTheProgram) {
-    fs::create_directory(folder / "config.cfg");
-    start();
-    pastSplash();
-    press("Escape");
-    EXPECT_EQ(exitCode(), 0);
-    EXPECT_TRUE(fs::is_directory(folder / "config.cfg"));
-}
-
 // Each way of leaving the splash: Esc, and clicks on the picture and on the text.
 struct SplashExit {
     std::string name;
@@ -536,23 +527,6 @@ INSTANTIATE_TEST_SUITE_P(Places, HelpKey,
                          testing::Values(HelpPlace{"MainDialog", false},
                                          HelpPlace{"Question", true}),
                          [](const auto& info) { return info.param.name; });
-
-TEST_F(NavisiftInTerminal, APageThatCannotBeCreatedEndsWithOneAndKeepsTheAnswers) {
-    fs::create_directory(folder / "nvoutput.htm");  // in the way of the page
-    start();
-    startAndAnswerSiteAndBase();
-    answerPages();
-    expectText("Saving File...");
-    press("Enter");
-    expectText("Error Writing To File");
-    press("Enter");
-    EXPECT_EQ(exitCode(), 1);
-    EXPECT_TRUE(fs::is_directory(folder / "nvoutput.htm"));
-    EXPECT_EQ(file("questions.txt"),
-              "www.example.org\n/authors/jane/\n_self\nnetscape2.html\nnetscape3.html\n"
-              "netscape4.html\nnetscape45.html\nexplorer3.html\nexplorer4.html\n"
-              "explorer5.html\naol3.html\naol4.html\nwebtv.html\n");
-}
 
 TEST_F(NavisiftInTerminal, StandardOutputNotATerminalIsRefused) {
     // In a terminal, but with the output sent to a file.

@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <functional>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "tests/generator/scratch_folder.h"
+#include "tests/support/other_process.h"
 #include "tests/support/test_names.h"
 
 namespace generator {
@@ -220,48 +220,13 @@ TEST(AnswersFile, FileErrorIsAFileSystemErrorThatNamesTheFile) {
     }
 }
 
-// Another process with the answers file open and locked, until this object goes away.
-class OtherProcessHolding {
-  public:
-    explicit OtherProcessHolding(const std::filesystem::path& file) {
-        int ready[2];
-        int release[2];
-        if (::pipe(ready) != 0 || ::pipe(release) != 0) {
-            throw std::runtime_error("pipe");
-        }
-        child_ = ::fork();
-        if (child_ == 0) {
-            ::close(ready[0]);
-            ::close(release[1]);
-            const int descriptor = ::open(file.c_str(), O_RDWR);
-            const char locked = descriptor >= 0 && ::flock(descriptor, LOCK_EX) == 0 ? 'y' : 'n';
-            [[maybe_unused]] auto written = ::write(ready[1], &locked, 1);
-            char done;
-            [[maybe_unused]] auto got = ::read(release[0], &done, 1);
-            ::_exit(0);
-        }
-        ::close(ready[1]);
-        ::close(release[0]);
-        release_ = release[1];
-        char locked = 'n';
-        [[maybe_unused]] auto got = ::read(ready[0], &locked, 1);
-        ::close(ready[0]);
-        locked_ = locked == 'y';
-    }
-    ~OtherProcessHolding() {
-        ::close(release_);
-        ::waitpid(child_, nullptr, 0);
-    }
-    OtherProcessHolding(const OtherProcessHolding&) = delete;
-    OtherProcessHolding& operator=(const OtherProcessHolding&) = delete;
-
-    bool locked() const { return locked_; }
-
-  private:
-    pid_t child_ = -1;
-    int release_ = -1;
-    bool locked_ = false;
-};
+// Another process with the answers file open and locked, until it is let go.
+navisift_testing::OtherProcess holdingOpenAndLocked(const std::filesystem::path& file) {
+    return navisift_testing::OtherProcess([&file] {
+        const int descriptor = ::open(file.c_str(), O_RDWR);
+        return descriptor >= 0 && ::flock(descriptor, LOCK_EX) == 0;
+    });
+}
 
 TEST(AnswersFile, AFileAnotherProcessHoldsIsASharingViolationAndStaysAsItIs) {
     const std::vector<std::pair<std::string, std::function<void(const std::filesystem::path&)>>>
@@ -274,8 +239,8 @@ TEST(AnswersFile, AFileAnotherProcessHoldsIsASharingViolationAndStaysAsItIs) {
     const ScratchFolder folder;
     const auto file = folder / "questions.txt";
     writeBytes(file, linesOf(thirteenLines));
-    const OtherProcessHolding other(file);
-    ASSERT_TRUE(other.locked());
+    const navisift_testing::OtherProcess other = holdingOpenAndLocked(file);
+    ASSERT_TRUE(other.succeeded());
     for (const auto& [name, operation] : operations) {
         SCOPED_TRACE(name);
         try {

@@ -51,45 +51,7 @@ grep -q -- "--answers FILE" "$folder/stdout" || fail "help: no --answers"
 
 run unknown-option 2 "^navisift-page: unknown option '--frame'" --frame x
 run missing-value 2 "^navisift-page: option '--output' needs a FILE" --output
-run missing-answers 2 "^navisift-page: cannot read nothing.txt: No such file or directory$" \
-    --answers nothing.txt
-[ ! -e "$folder/nvoutput.htm" ] || fail "missing-answers: wrote a page"
-
-prepare() { mkdir nvoutput.htm; }
-run page-is-a-folder 1 "^navisift-page: cannot create nvoutput.htm: Is a directory$"
-
-prepare() { ln -s /dev/full nvoutput.htm; }
-run full-disk 1 "^navisift-page: cannot write nvoutput.htm: No space left on device"
-[ ! -L "$folder/nvoutput.htm" ] || fail "full-disk: incomplete page left behind"
-
-prepare() { :; }
-run no-folder 1 "^navisift-page: cannot create gone/nvoutput.htm: No such file or directory$" \
-    --output gone/nvoutput.htm
-
-# Another process, this shell, holds the answers file open exclusively.
-prepare() { :; }
-mkdir -p "$scratch/locked"
-cp "$expected/ordinary.txt" "$scratch/locked/held.txt"
-exec {held}<"$scratch/locked/held.txt"
-flock -n "$held" || fail "locked: could not lock the file for the test"
-run locked 2 "^navisift-page: cannot read .*held.txt: Sharing violation" \
-    --answers "$scratch/locked/held.txt"
-exec {held}<&-
-cmp -s "$scratch/locked/held.txt" "$expected/ordinary.txt" || fail "locked: answers file touched"
-
-# An unprivileged author in a folder not their own.
-if [ "$(id -u)" -eq 0 ]; then
-    mkdir -p "$scratch/readonly"
-    cp "$expected/ordinary.txt" "$scratch/readonly/questions.txt"
-    chmod 755 "$scratch" "$scratch/readonly"
-    chmod 644 "$scratch/readonly/questions.txt"
-    (cd "$scratch/readonly" && setpriv --reuid=65534 --regid=65534 --clear-groups "$tool" \
-        >stdout 2>stderr)
-    got=$?
-    [ "$got" -eq 1 ] || fail "unprivileged: exit status $got"
-    grep -q "cannot create nvoutput.htm: Permission denied" "$scratch/readonly/stderr" ||
-        fail "unprivileged: $(cat "$scratch/readonly/stderr")"
-fi
+# File faults (missing, locked or unwritable files, full disks) are rows of page_tool_faults_test.sh.
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed" >&2

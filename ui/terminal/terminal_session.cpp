@@ -193,6 +193,22 @@ void freeFlowControlAndSuspendKeys() {
     def_prog_mode();
 }
 
+constexpr const char* unknownTerminal = "the terminal type is unknown (check TERM)";
+
+// What the terminal named by TERM lacks for the dialogs, or nothing. Without cursor
+// addressing (TERM=dumb) the screen would stay blank while keys act blindly. Only the
+// terminal's description is read: nothing is sent to the terminal.
+const char* missingCapability() {
+    int status = 0;
+    if (setupterm(nullptr, STDOUT_FILENO, &status) != OK)
+        return unknownTerminal;
+    const bool addressesCursor = !capability("cup").empty();
+    del_curterm(cur_term);
+    if (!addressesCursor)
+        return "the terminal cannot move its cursor (check TERM)";
+    return nullptr;
+}
+
 ColorDepth detectColorDepth() {
     if (!has_colors() || start_color() == ERR)
         return ColorDepth::monochrome;
@@ -216,12 +232,15 @@ TerminalSession::TerminalSession() {
     std::setlocale(LC_ALL, "");
     showsUnicode_ = std::string_view(nl_langinfo(CODESET)) == "UTF-8";
 
+    if (const char* lack = missingCapability())
+        throw std::runtime_error(lack);
+
     // Our handlers first: curses leaves alone the signals that already have one.
     installSignalHandlers();
     cursesScreen = newterm(nullptr, stdout, stdin);
     if (cursesScreen == nullptr) {
         removeSignalHandlers();
-        throw std::runtime_error("the terminal type is unknown (check TERM)");
+        throw std::runtime_error(unknownTerminal);
     }
     prepareRestorationBytes();
     restoration.pending = 1;

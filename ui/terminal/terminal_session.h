@@ -15,8 +15,9 @@ namespace ui::terminal {
 
 class TerminalSession {
   public:
-    // Throws std::runtime_error when standard input or output is no terminal
-    // or the terminal type is unknown; the terminal is then left untouched.
+    // Throws std::runtime_error when standard input or output is no terminal,
+    // the terminal type is unknown or it cannot address the cursor; the
+    // terminal is then left untouched.
     TerminalSession();
     ~TerminalSession();
     TerminalSession(const TerminalSession&) = delete;

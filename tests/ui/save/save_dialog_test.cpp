@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "ui/application.h"
 #include "ui/controls/progress_bar.h"
@@ -19,6 +23,21 @@ using ui::Key;
 const std::string thirteenLines =
     "www.example.com\n/\n_self\nn2.html\nn3.html\nn4.html\nn45.html\nie3.html\nie4.html\n"
     "ie5.html\naol3.html\naol4.html\nwebtv.html\n";
+
+// The scripted screen, which can also act while the page is being written: at the first frame
+// after the bar reached 50, the answers have long been read and the page is not finished yet.
+class SaveScreen : public ui::ScriptedScreen {
+  public:
+    std::function<void()> whileThePageIsWritten;
+
+    void present(const ui::Frame& frame) override {
+        ui::ScriptedScreen::present(frame);
+        if (whileThePageIsWritten && !progressPositions().empty() &&
+            progressPositions().back() == 50) {
+            std::exchange(whileThePageIsWritten, nullptr)();
+        }
+    }
+};
 
 // Each test runs in its own empty working directory, as the program does.
 class SaveDialogTest : public ::testing::Test {
@@ -58,7 +77,7 @@ class SaveDialogTest : public ::testing::Test {
         return texts;
     }
 
-    ui::ScriptedScreen screen_;
+    SaveScreen screen_;
     ui::Application app_{screen_};
 
   private:
@@ -156,14 +175,17 @@ TEST_F(SaveDialogTest, APageThatCannotBeWrittenEndsWithExitCodeOneAndKeepsTheAns
         const char* name;
         std::function<void()> provoke;
         std::vector<int> positions;
+        std::function<bool()> leftAsItWas;
     };
     const Case cases[] = {
         {"the page cannot be created (a folder stands in its place)",
          [] { fs::create_directory("nvoutput.htm"); },
-         {0, 25}},
+         {0, 25},
+         [] { return fs::is_directory("nvoutput.htm"); }},
         {"the disk is full",
          [] { fs::create_symlink("/dev/full", "nvoutput.htm"); },
-         {0, 25, 50, 75}},
+         {0, 25, 50, 75},
+         [] { return fs::read_symlink("nvoutput.htm") == "/dev/full"; }},
     };
     for (const Case& c : cases) {
         fs::remove_all("nvoutput.htm");
@@ -186,11 +208,44 @@ TEST_F(SaveDialogTest, APageThatCannotBeWrittenEndsWithExitCodeOneAndKeepsTheAns
             screen_.progressPositions().begin() + static_cast<long>(positionsBefore),
             screen_.progressPositions().end());
         EXPECT_EQ(positions, c.positions) << c.name;
+        EXPECT_TRUE(c.leftAsItWas()) << c.name;
         // The answers survive, and can be read back for another try.
         EXPECT_EQ(read("questions.txt"), thirteenLines) << c.name;
         EXPECT_EQ(generator::readAnswers().siteAddress, "www.example.com") << c.name;
     }
     EXPECT_EQ(screen_.quickExitCode(), 1);
+}
+
+TEST_F(SaveDialogTest, AnAnswersFileThatCannotGoAfterThePageIsWrittenDoesNotUndoTheSave) {
+    writeAnswers();
+    // Another holder locks the answers file once they have been read, so deleting it fails.
+    int holder = -1;
+    screen_.whileThePageIsWritten = [&] {
+        holder = ::open("questions.txt", O_RDONLY | O_CLOEXEC);
+        ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    };
+    int barAtFileSaved = -1;
+    screen_.key(Key::enter)
+        .then([&] { barAtFileSaved = barPosition(); })
+        .key(Key::enter)   // "File Saved"
+        .key(Key::enter);  // the stop box about the answers file
+    generator::CSaveDlg dialog;
+    EXPECT_EQ(dialog.runModal(), ui::IDOK);
+    ::close(holder);
+
+    EXPECT_TRUE(read("nvoutput.htm").ends_with("</html>\r\n")) << "the page is not complete";
+    EXPECT_EQ(read("questions.txt"), thirteenLines);
+    EXPECT_EQ(screen_.progressPositions(), (std::vector<int>{0, 25, 50, 75, 100}));
+    EXPECT_EQ(barAtFileSaved, 100);
+    ASSERT_EQ(screen_.messageBoxes().size(), 2u);
+    EXPECT_EQ(screen_.messageBoxes()[0].text, "File Saved");
+    const ui::RecordedMessageBox& kept = screen_.messageBoxes()[1];
+    EXPECT_EQ(kept.icon, ui::MessageBoxIcon::stop);
+    EXPECT_NE(kept.text.find("The page was saved"), std::string::npos) << kept.text;
+    EXPECT_NE(kept.text.find("\"questions.txt\" could not be deleted"), std::string::npos)
+        << kept.text;
+    EXPECT_NE(kept.text.find("Sharing violation"), std::string::npos) << kept.text;
+    EXPECT_FALSE(screen_.quickExitCode().has_value());
 }
 
 TEST_F(SaveDialogTest, TheDialogAsDrawn) {
