@@ -247,7 +247,7 @@ void Dialog::handleEvent(const Event& event) {
         handleMouse(*mouse);
     } else if (const auto* paste = std::get_if<PasteEvent>(&event)) {
         if (focus_ && !minimized_ && !systemMenu_.isOpen())
-            focus_->onPaste(paste->text);
+            focus_->onPaste(*paste);
     } else if (std::holds_alternative<ResizeEvent>(event)) {
         // Every window is placed again, owners first, so that each stays
         // centred over what it was centred over and on the screen.
@@ -266,9 +266,21 @@ bool noModifiers(const KeyEvent& key) {
     return key.modifiers == Modifiers{};
 }
 
+bool isCtrlC(const KeyEvent& key) {
+    return key.key == Key::character && key.byte == 'c' && key.modifiers == Modifiers{.ctrl = true};
+}
+
 }  // namespace
 
 void Dialog::handleKey(const KeyEvent& key) {
+    if (isCtrlC(key)) {
+        // Copy in an answer field; anywhere else the terminal's old meaning:
+        // the program ends.
+        const bool copied = focus_ && !minimized_ && !systemMenu_.isOpen() && focus_->onKey(key);
+        if (!copied)
+            Application::instance().screen().interrupt();
+        return;
+    }
     if (systemMenu_.isOpen()) {
         handleMenuKey(key);
         return;
@@ -410,6 +422,14 @@ void Dialog::handleMouse(const MouseEvent& mouse) {
             setFocus(c.get());
             return;
         }
+        return;
+    }
+
+    if (mouse.action == MouseAction::drag) {
+        // Only the control the button went down on follows the pointer.
+        if (captured_)
+            captured_->onMouse(mouse,
+                               {local.x - captured_->rect().x, local.y - captured_->rect().y});
         return;
     }
 

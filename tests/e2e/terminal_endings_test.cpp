@@ -70,7 +70,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         EndingCase{"NormalEndByEscape", [](TerminalRun& run) { run.keys({"Escape"}); }, 0},
         EndingCase{"QuickExitByQuit", [](TerminalRun& run) { run.keys({"M-q"}); }, 1},
-        EndingCase{"InterruptByCtrlC", [](TerminalRun& run) { run.keys({"C-c"}); }, 128 + SIGINT},
+        // In the answer field Ctrl+C copies; on a button it ends the program.
+        EndingCase{"InterruptByCtrlC",
+                   [](TerminalRun& run) {
+                       run.keys({"Tab", "C-c"});
+                   },
+                   128 + SIGINT},
         EndingCase{"Terminate", [](TerminalRun& run) { run.signal(SIGTERM); }, 128 + SIGTERM},
         EndingCase{"HangUp", [](TerminalRun& run) { run.signal(SIGHUP); }, 128 + SIGHUP},
         EndingCase{"Quit", [](TerminalRun& run) { run.signal(SIGQUIT); }, 128 + SIGQUIT},

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "ui/cp1252.h"
+#include "ui/terminal/base64.h"
 #include "ui/terminal/curses_keys.h"
 #include "ui/terminal/frame_diff.h"
 #include "ui/terminal/viewport.h"
@@ -68,6 +69,23 @@ int millisecondsUntil(Clock::time_point deadline) {
     if (left <= 0)
         return 0;
     return left > INT_MAX ? INT_MAX : static_cast<int>(left);
+}
+
+bool isCtrlC(const Event& event) {
+    const auto* key = std::get_if<KeyEvent>(&event);
+    return key && key->key == Key::character && key->byte == 'c' &&
+           key->modifiers == Modifiers{.ctrl = true};
+}
+
+// Bytes for the terminal beside what curses sends; curses has sent all of
+// its own by the time a frame is shown.
+void writeToTerminal(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+        if (written <= 0)
+            return;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
 }
 
 bool terminalHungUp() {
@@ -188,9 +206,13 @@ std::optional<Event> TerminalScreen::waitForEvent(std::optional<Clock::time_poin
             draw();
         }
         while (auto event = decoder_.takeEvent()) {
-            // While the notice is up the dialog cannot be seen, so nothing may act on it.
-            if (tooSmall_ && !std::holds_alternative<ResizeEvent>(*event))
+            // While the notice is up the dialog cannot be seen, so nothing may
+            // act on it; Ctrl+C still ends the program.
+            if (tooSmall_ && !std::holds_alternative<ResizeEvent>(*event)) {
+                if (isCtrlC(*event))
+                    interrupt();
                 continue;
+            }
             if (auto* mouse = std::get_if<MouseEvent>(&*event)) {
                 mouse->at.x += shownFrom_.x;
                 mouse->at.y += shownFrom_.y;
@@ -255,6 +277,27 @@ void TerminalScreen::onResize() {
     shown_ = Canvas();
     draw();
     decoder_.feed(ResizeEvent{size()});
+}
+
+void TerminalScreen::bell() {
+    beep();
+}
+
+void TerminalScreen::offerToClipboard(std::string_view windows1252) {
+    // A terminal that can set the clipboard says how in terminfo's Ms: OSC 52
+    // with the selection ("c", the clipboard) and the text in base64.
+    const char* setSelection = tigetstr("Ms");
+    if (setSelection == nullptr || setSelection == reinterpret_cast<const char*>(-1))
+        return;
+    const std::string text = base64(cp1252::toUtf8(cp1252::toUnicode(windows1252)));
+    if (const char* sequence = tiparm(setSelection, "c", text.c_str()))
+        writeToTerminal(sequence);
+}
+
+void TerminalScreen::interrupt() {
+    // The session's handler gives the terminal back; the signal's own action ends the program.
+    std::raise(SIGINT);
+    quickExit(128 + SIGINT);  // SIGINT was blocked from outside
 }
 
 void TerminalScreen::normalEnd() {
