@@ -299,6 +299,35 @@ TEST_F(NavisiftInTerminal, EscOnTheSaveDialogWritesNothing) {
     EXPECT_FALSE(exists("nvoutput.htm"));
 }
 
+TEST_F(NavisiftInTerminal, TheAnswerFieldSelectsCutsPastesAndUndoes) {
+    start();
+    pastSplash();
+    press("Enter");
+    expectCaption("Question 1");
+    terminal->type("site.test.org");
+    terminal->keys({"S-Left", "S-Left", "S-Left", "S-Left"});
+    ASSERT_TRUE(terminal->waitUntil([&](const std::string&) {
+        return terminal->screenWithAttributes().find("\x1b[7m.org") != std::string::npos;
+    })) << "the selection does not show reversed";
+    terminal->keys({"C-x", "Home", "C-v"});
+    expectText(".orgsite.test ");
+    terminal->keys({"C-z"});
+    ASSERT_TRUE(terminal->waitForTextGone(".org"));
+    terminal->keys({"C-a", "C-c", "End", "C-v"});
+    expectText("site.testsite.test");
+    press("Enter");
+    expectCaption("Question 2");
+    press("Escape");
+
+    const std::optional<Ending> ending = terminal->waitForEnd();
+    ASSERT_TRUE(ending.has_value()) << safeScreen();
+    EXPECT_EQ(ending->exitCode, 0);
+    EXPECT_EQ(file("questions.txt"), "site.testsite.test\n");
+    // Cut and Copy reached the terminal's clipboard too: ".org", then "site.test".
+    EXPECT_NE(ending->output.find("\x1b]52;c;Lm9yZw==\x07"), std::string::npos);
+    EXPECT_NE(ending->output.find("\x1b]52;c;c2l0ZS50ZXN0\x07"), std::string::npos);
+}
+
 TEST_F(NavisiftInTerminal, ALongerVersionStampIsCutToSixBytes) {
     writeFile("config.cfg", "V0.9B1 with settings of an older version\n");
     start();
