@@ -83,6 +83,20 @@ INSTANTIATE_TEST_SUITE_P(
         EndingCase{"Abort", [](TerminalRun& run) { run.signal(SIGABRT); }, 128 + SIGABRT}),
     [](const testing::TestParamInfo<EndingCase>& info) { return info.param.name; });
 
+// The notice of a terminal too small for the dialog ignores keys, but not
+// Ctrl+C, which is no signal while the program has the terminal.
+TEST(TerminalInterrupt, CtrlCEndsTheProgramWhileTheTerminalIsTooSmall) {
+    TerminalRun run(viewerCommand(129));
+    ASSERT_TRUE(run.waitForText("Question 1")) << run.screenText();
+    run.resize(60, 20);
+    ASSERT_TRUE(run.waitForTextGone("Question 1")) << run.screenText();
+    run.keys({"C-c"});
+    const auto ending = run.waitForEnd();
+    ASSERT_TRUE(ending.has_value()) << "still running:\n" << run.screenText();
+    EXPECT_EQ(ending->exitCode, 128 + SIGINT);
+    EXPECT_EQ(ending->paneModes, "alternate=0 mouse=00000 cursor=1 keypad=0");
+}
+
 // A shell with job control: the program runs as a job; when it stops, the
 // shell notes the modes, waits for the test's word, and brings it back.
 constexpr std::string_view jobControlShell = R"(trap ':' INT QUIT

@@ -121,8 +121,7 @@ CellLook lookOf(const Cell& cell, ColorDepth depth) {
     // Selected text turns over whatever its field looks like, even where
     // the field is reversed already (a white field on a monochrome terminal).
     if (hasStyle(cell.style, CellStyle::reverse))
-        look.attributes = static_cast<Attribute>(static_cast<unsigned char>(look.attributes) ^
-                                                 static_cast<unsigned char>(Attribute::reverse));
+        look.attributes = look.attributes ^ Attribute::reverse;
     return look;
 }
 
