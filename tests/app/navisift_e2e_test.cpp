@@ -315,6 +315,16 @@ TEST_F(NavisiftInTerminal, TheAnswerFieldSelectsCutsPastesAndUndoes) {
     ASSERT_TRUE(terminal->waitForTextGone(".org"));
     terminal->keys({"C-a", "C-c", "End", "C-v"});
     expectText("site.testsite.test");
+    // A drag over the second "site", and typing replaces it.
+    const auto field = terminal->find("site.testsite.test");
+    ASSERT_TRUE(field.has_value());
+    terminal->mouse(true, field->x + 9, field->y);
+    // Moved with the button held (motion report 32; SGR counts cells from 1).
+    terminal->sendBytes("\x1b[<32;" + std::to_string(field->x + 11 + 1) + ";" +
+                        std::to_string(field->y + 1) + "M");
+    terminal->mouse(false, field->x + 13, field->y);
+    terminal->type("+");
+    expectText("site.test+.test");
     press("Enter");
     expectCaption("Question 2");
     press("Escape");
@@ -322,7 +332,7 @@ TEST_F(NavisiftInTerminal, TheAnswerFieldSelectsCutsPastesAndUndoes) {
     const std::optional<Ending> ending = terminal->waitForEnd();
     ASSERT_TRUE(ending.has_value()) << safeScreen();
     EXPECT_EQ(ending->exitCode, 0);
-    EXPECT_EQ(file("questions.txt"), "site.testsite.test\n");
+    EXPECT_EQ(file("questions.txt"), "site.test+.test\n");
     // Cut and Copy reached the terminal's clipboard too: ".org", then "site.test".
     EXPECT_NE(ending->output.find("\x1b]52;c;Lm9yZw==\x07"), std::string::npos);
     EXPECT_NE(ending->output.find("\x1b]52;c;c2l0ZS50ZXN0\x07"), std::string::npos);

@@ -57,7 +57,7 @@ TEST_P(TerminalEndingTest, GivesTheTerminalBack) {
 
     // The modes were really on while the dialog ran, and the last word was off.
     const std::string& output = ending->output;
-    for (const char* mode : {"1049", "1000", "1006", "2004"}) {
+    for (const char* mode : {"1049", "1000", "1002", "1006", "2004"}) {
         SCOPED_TRACE(mode);
         EXPECT_TRUE(everSwitchedOn(output, mode));
         EXPECT_EQ(lastSwitch(output, mode), 'l');

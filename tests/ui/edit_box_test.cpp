@@ -415,6 +415,13 @@ TEST_F(EditBoxTest, TheMousePlacesTheCaretAndSelects) {
                  .mouse(MouseAction::release, at(d, 6));
          },
          "w^ww.ex|ample.com"},
+        {"the release ends the selection where it is",
+         [&](FieldDialog& d) {
+             screen.mouse(MouseAction::press, at(d, 1))
+                 .mouse(MouseAction::drag, at(d, 3))
+                 .mouse(MouseAction::release, at(d, 6));
+         },
+         "w^ww.ex|ample.com"},
         {"a drag to the left selects backwards",
          [&](FieldDialog& d) {
              screen.mouse(MouseAction::press, at(d, 6))

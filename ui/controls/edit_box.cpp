@@ -234,6 +234,8 @@ bool EditBox::onMouse(const MouseEvent& mouse, Point at) {
                 editing_.placeCaret(index, true);
             break;
         case MouseAction::release:
+            if (selectingByDrag_)
+                editing_.placeCaret(index, true);
             selectingByDrag_ = false;
             break;
     }
