@@ -266,14 +266,10 @@ bool noModifiers(const KeyEvent& key) {
     return key.modifiers == Modifiers{};
 }
 
-bool isCtrlC(const KeyEvent& key) {
-    return key.key == Key::character && key.byte == 'c' && key.modifiers == Modifiers{.ctrl = true};
-}
-
 }  // namespace
 
 void Dialog::handleKey(const KeyEvent& key) {
-    if (isCtrlC(key)) {
+    if (isCtrlLetter(key, 'c')) {
         // Copy in an answer field; anywhere else the terminal's old meaning:
         // the program ends.
         const bool copied = focus_ && !minimized_ && !systemMenu_.isOpen() && focus_->onKey(key);

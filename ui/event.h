@@ -43,6 +43,12 @@ struct KeyEvent {
     Modifiers modifiers;
 };
 
+// Ctrl held with a letter, which terminals send in lower case (Ctrl+C is 'c').
+constexpr bool isCtrlLetter(const KeyEvent& key, char letter) {
+    return key.key == Key::character && key.byte == static_cast<unsigned char>(letter) &&
+           key.modifiers == Modifiers{.ctrl = true};
+}
+
 enum class MouseAction {
     press,
     release,

@@ -73,8 +73,7 @@ int millisecondsUntil(Clock::time_point deadline) {
 
 bool isCtrlC(const Event& event) {
     const auto* key = std::get_if<KeyEvent>(&event);
-    return key && key->key == Key::character && key->byte == 'c' &&
-           key->modifiers == Modifiers{.ctrl = true};
+    return key && isCtrlLetter(*key, 'c');
 }
 
 // Bytes for the terminal beside what curses sends; curses has sent all of
