@@ -112,9 +112,12 @@ bool EditBox::fits(std::string_view candidate) const {
     return !boundByWidth() || measure(candidate) <= visibleWidth();
 }
 
+EditText::Fits EditBox::bounds() const {
+    return [this](std::string_view candidate) { return fits(candidate); };
+}
+
 bool EditBox::insert(std::string_view text) {
-    const bool all =
-        editing_.replaceSelection(text, [this](std::string_view t) { return fits(t); });
+    const bool all = editing_.replaceSelection(text, bounds());
     showEdits();
     return all;
 }
@@ -130,8 +133,7 @@ bool EditBox::onKey(const KeyEvent& key) {
         const unsigned char byte = key.key == Key::space ? ' ' : key.byte;
         if (isControlByte(byte))
             return true;
-        const bool fitted =
-            editing_.type(static_cast<char>(byte), [this](std::string_view t) { return fits(t); });
+        const bool fitted = editing_.type(static_cast<char>(byte), bounds());
         showEdits();
         if (!fitted)
             notify(EN_MAXTEXT);
@@ -140,11 +142,11 @@ bool EditBox::onKey(const KeyEvent& key) {
     const std::optional<Command> command = commandOf(key);
     if (!command)
         return false;
-    run(*command, key.modifiers.shift);
+    perform(*command, key.modifiers.shift);
     return true;
 }
 
-void EditBox::run(Command command, bool shift) {
+void EditBox::perform(Command command, bool shift) {
     if (const std::optional<Motion> motion = motionOf(command)) {
         editing_.move(*motion, shift);
         return;
@@ -172,7 +174,7 @@ void EditBox::run(Command command, bool shift) {
                 paste(app->clipboard().text());
             return;
         case Command::undo:
-            if (!editing_.undo([this](std::string_view t) { return fits(t); })) {
+            if (!editing_.undo(bounds())) {
                 notify(EN_MAXTEXT);
                 return;
             }

@@ -67,10 +67,12 @@ class EditBox : public Control {
     };
 
   private:
-    void run(Command command, bool shift);
+    void perform(Command command, bool shift);
     void paste(std::string_view text);
     void copySelection() const;
     bool fits(std::string_view candidate) const;
+    // `fits` as the editing model asks it.
+    EditText::Fits bounds() const;
     // Shows the edited text as the control's text.
     void showEdits();
     std::size_t indexAtCell(int x) const;
