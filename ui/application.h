@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/clipboard.h"
 #include "ui/message_table.h"
 #include "ui/screen.h"
 
@@ -29,6 +30,9 @@ class Application {
     static Application* current();
 
     Screen& screen() { return *screen_; }
+
+    // The clipboard that every dialog's answer fields share.
+    Clipboard& clipboard() { return clipboard_; }
 
     // The program file's name without folder and extension. Taken from the
     // name the program was started by (a link's own name, not its target).
@@ -68,6 +72,7 @@ class Application {
 
     std::unique_ptr<Screen> ownedScreen_;
     Screen* screen_;
+    Clipboard clipboard_{screen_};
     std::string title_;
     Dialog* mainWindow_ = nullptr;
     bool ended_ = false;

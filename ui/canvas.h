@@ -16,6 +16,7 @@ enum class CellStyle : unsigned char {
     plain = 0,
     bold = 1 << 0,
     underline = 1 << 1,  // the mnemonic letter of a label
+    reverse = 1 << 2,    // foreground and background swapped: selected text
 };
 constexpr CellStyle operator|(CellStyle a, CellStyle b) {
     return static_cast<CellStyle>(static_cast<unsigned char>(a) | static_cast<unsigned char>(b));

@@ -73,7 +73,7 @@ class Control {
 
     // Input the dialog manager did not take. True when the control used it.
     virtual bool onKey(const KeyEvent&) { return false; }
-    virtual void onPaste(std::string_view) {}
+    virtual void onPaste(const PasteEvent&) {}
     // A mouse event inside the control; `at` is relative to its rectangle.
     // True when the control takes the click (it captures until release).
     virtual bool onMouse(const MouseEvent&, Point /*at*/) { return false; }

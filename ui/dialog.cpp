@@ -247,7 +247,7 @@ void Dialog::handleEvent(const Event& event) {
         handleMouse(*mouse);
     } else if (const auto* paste = std::get_if<PasteEvent>(&event)) {
         if (focus_ && !minimized_ && !systemMenu_.isOpen())
-            focus_->onPaste(paste->text);
+            focus_->onPaste(*paste);
     } else if (std::holds_alternative<ResizeEvent>(event)) {
         // Every window is placed again, owners first, so that each stays
         // centred over what it was centred over and on the screen.
@@ -269,6 +269,14 @@ bool noModifiers(const KeyEvent& key) {
 }  // namespace
 
 void Dialog::handleKey(const KeyEvent& key) {
+    if (isCtrlLetter(key, 'c')) {
+        // Copy in an answer field; anywhere else the terminal's old meaning:
+        // the program ends.
+        const bool copied = focus_ && !minimized_ && !systemMenu_.isOpen() && focus_->onKey(key);
+        if (!copied)
+            Application::instance().screen().interrupt();
+        return;
+    }
     if (systemMenu_.isOpen()) {
         handleMenuKey(key);
         return;
@@ -410,6 +418,14 @@ void Dialog::handleMouse(const MouseEvent& mouse) {
             setFocus(c.get());
             return;
         }
+        return;
+    }
+
+    if (mouse.action == MouseAction::drag) {
+        // Only the control the button went down on follows the pointer.
+        if (captured_)
+            captured_->onMouse(mouse,
+                               {local.x - captured_->rect().x, local.y - captured_->rect().y});
         return;
     }
 

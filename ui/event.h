@@ -27,6 +27,7 @@ enum class Key {
     pageDown,
     f1,
     space,
+    foreignCharacter,  // a printable character that Windows-1252 has no byte for
 };
 
 struct Modifiers {
@@ -42,12 +43,23 @@ struct KeyEvent {
     Modifiers modifiers;
 };
 
-enum class MouseAction { press, release };
+// Ctrl held with a letter, which terminals send in lower case (Ctrl+C is 'c').
+constexpr bool isCtrlLetter(const KeyEvent& key, char letter) {
+    return key.key == Key::character && key.byte == static_cast<unsigned char>(letter) &&
+           key.modifiers == Modifiers{.ctrl = true};
+}
+
+enum class MouseAction {
+    press,
+    release,
+    drag,  // the pointer moved while the button is held
+};
 
 struct MouseEvent {
     MouseAction action = MouseAction::press;
     Point at;        // the cell under the pointer
     int button = 1;  // 1 is the left button
+    Modifiers modifiers;
 };
 
 // The wheel, as a press of one of these buttons (one notch each); a list box
@@ -58,6 +70,7 @@ inline constexpr int wheelDownButton = 5;
 // A bracketed paste: the whole pasted text at once, in Windows-1252.
 struct PasteEvent {
     std::string text;
+    int refused = 0;  // characters left out for want of a Windows-1252 byte
 };
 
 // The screen changed size; the toolkit repaints everything.

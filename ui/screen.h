@@ -36,6 +36,15 @@ class Screen {
     // How many cells a Windows-1252 text takes; bounds what an edit field shows.
     virtual int textWidth(std::string_view text) const { return static_cast<int>(text.size()); }
 
+    // Rings the bell: input was refused (a character no field can hold).
+    virtual void bell() {}
+    // Text the toolkit's clipboard took by Cut or Copy, for the system's
+    // clipboard where the screen can reach one.
+    virtual void offerToClipboard(std::string_view /*windows1252*/) {}
+    // Ctrl+C where no field takes it as Copy: ends the program as the
+    // terminal's interrupt key does.
+    [[noreturn]] virtual void interrupt() = 0;
+
     // The program's two ends. Both give back whatever the screen changed
     // (the terminal's modes) before the process goes.
     virtual void normalEnd() = 0;

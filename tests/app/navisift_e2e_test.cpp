@@ -299,6 +299,45 @@ TEST_F(NavisiftInTerminal, EscOnTheSaveDialogWritesNothing) {
     EXPECT_FALSE(exists("nvoutput.htm"));
 }
 
+TEST_F(NavisiftInTerminal, TheAnswerFieldSelectsCutsPastesAndUndoes) {
+    start();
+    pastSplash();
+    press("Enter");
+    expectCaption("Question 1");
+    terminal->type("site.test.org");
+    terminal->keys({"S-Left", "S-Left", "S-Left", "S-Left"});
+    ASSERT_TRUE(terminal->waitUntil([&](const std::string&) {
+        return terminal->screenWithAttributes().find("\x1b[7m.org") != std::string::npos;
+    })) << "the selection does not show reversed";
+    terminal->keys({"C-x", "Home", "C-v"});
+    expectText(".orgsite.test ");
+    terminal->keys({"C-z"});
+    ASSERT_TRUE(terminal->waitForTextGone(".org"));
+    terminal->keys({"C-a", "C-c", "End", "C-v"});
+    expectText("site.testsite.test");
+    // A drag over the second "site", and typing replaces it.
+    const auto field = terminal->find("site.testsite.test");
+    ASSERT_TRUE(field.has_value());
+    terminal->mouse(true, field->x + 9, field->y);
+    // Moved with the button held (motion report 32; SGR counts cells from 1).
+    terminal->sendBytes("\x1b[<32;" + std::to_string(field->x + 11 + 1) + ";" +
+                        std::to_string(field->y + 1) + "M");
+    terminal->mouse(false, field->x + 13, field->y);
+    terminal->type("+");
+    expectText("site.test+.test");
+    press("Enter");
+    expectCaption("Question 2");
+    press("Escape");
+
+    const std::optional<Ending> ending = terminal->waitForEnd();
+    ASSERT_TRUE(ending.has_value()) << safeScreen();
+    EXPECT_EQ(ending->exitCode, 0);
+    EXPECT_EQ(file("questions.txt"), "site.test+.test\n");
+    // Cut and Copy reached the terminal's clipboard too: ".org", then "site.test".
+    EXPECT_NE(ending->output.find("\x1b]52;c;Lm9yZw==\x07"), std::string::npos);
+    EXPECT_NE(ending->output.find("\x1b]52;c;c2l0ZS50ZXN0\x07"), std::string::npos);
+}
+
 TEST_F(NavisiftInTerminal, ALongerVersionStampIsCutToSixBytes) {
     writeFile("config.cfg", "V0.9B1 with settings of an older version\n");
     start();

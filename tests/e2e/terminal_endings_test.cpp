@@ -70,7 +70,7 @@ TEST_P(TerminalEndingTest, GivesTheTerminalBack) {
 
     // The modes were really on while the dialog ran, and the last word was off.
     const std::string& output = ending->output;
-    for (const char* mode : {"1049", "1000", "1006", "2004"}) {
+    for (const char* mode : {"1049", "1000", "1002", "1006", "2004"}) {
         SCOPED_TRACE(mode);
         EXPECT_TRUE(everSwitchedOn(output, mode));
         EXPECT_EQ(lastSwitch(output, mode), 'l');
@@ -83,7 +83,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         EndingCase{"NormalEndByEscape", [](TerminalRun& run) { run.keys({"Escape"}); }, 0},
         EndingCase{"QuickExitByQuit", [](TerminalRun& run) { run.keys({"M-q"}); }, 1},
-        EndingCase{"InterruptByCtrlC", [](TerminalRun& run) { run.keys({"C-c"}); }, 128 + SIGINT},
+        // In the answer field Ctrl+C copies; on a button it ends the program.
+        EndingCase{"InterruptByCtrlC",
+                   [](TerminalRun& run) {
+                       run.keys({"Tab", "C-c"});
+                   },
+                   128 + SIGINT},
         EndingCase{"InterruptByCtrlCOnTheTooSmallNotice",
                    [](TerminalRun& run) {
                        run.resize(60, 12);
@@ -97,6 +102,20 @@ INSTANTIATE_TEST_SUITE_P(
         EndingCase{"Crash", [](TerminalRun& run) { run.signal(SIGSEGV); }, 128 + SIGSEGV},
         EndingCase{"Abort", [](TerminalRun& run) { run.signal(SIGABRT); }, 128 + SIGABRT}),
     [](const testing::TestParamInfo<EndingCase>& info) { return info.param.name; });
+
+// The notice of a terminal too small for the dialog ignores keys, but not
+// Ctrl+C, which is no signal while the program has the terminal.
+TEST(TerminalInterrupt, CtrlCEndsTheProgramWhileTheTerminalIsTooSmall) {
+    TerminalRun run(viewerCommand(129));
+    ASSERT_TRUE(run.waitForText("Question 1")) << run.screenText();
+    run.resize(60, 20);
+    ASSERT_TRUE(run.waitForTextGone("Question 1")) << run.screenText();
+    run.keys({"C-c"});
+    const auto ending = run.waitForEnd();
+    ASSERT_TRUE(ending.has_value()) << "still running:\n" << run.screenText();
+    EXPECT_EQ(ending->exitCode, 128 + SIGINT);
+    EXPECT_EQ(ending->paneModes, "alternate=0 mouse=00000 cursor=1 keypad=0");
+}
 
 // A shell with job control: the program runs as a job; when it stops, the
 // shell notes the modes, waits for the test's word, and brings it back.

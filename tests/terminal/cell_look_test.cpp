@@ -61,6 +61,7 @@ constexpr Cell mnemonic{U'S', palette::windowText, palette::buttonFace, CellStyl
 constexpr Cell shadowOnFace{U'x', palette::buttonShadow, palette::buttonFace, CellStyle::plain};
 constexpr Cell whiteOnFace{U'x', palette::white, palette::buttonFace, CellStyle::plain};
 constexpr Cell fieldText{U'w', palette::windowText, palette::window, CellStyle::plain};
+constexpr Cell selectedText{U'w', palette::windowText, palette::window, CellStyle::reverse};
 constexpr Cell silverOnSilver{U'x', {0xBD, 0xBD, 0xBD}, palette::buttonFace, CellStyle::plain};
 // Two pixels of a picture, one above the other, both navy.
 constexpr Cell navyPixels{U'\u2580', palette::navy, palette::navy, CellStyle::plain};
@@ -103,6 +104,16 @@ INSTANTIATE_TEST_SUITE_P(
             "FieldReversedMono", fieldText, ColorDepth::monochrome, {-1, -1, Attribute::reverse}},
         LookCase{"ShadowOnFacePlainMono",
                  shadowOnFace,
+                 ColorDepth::monochrome,
+                 {-1, -1, Attribute::none}},
+        // Selected text turns over whatever its field shows, even a field reversed already.
+        LookCase{"SelectionReversed256",
+                 selectedText,
+                 ColorDepth::full256,
+                 {16, 231, Attribute::reverse}},
+        LookCase{"SelectionReversed8", selectedText, ColorDepth::eight, {0, 7, Attribute::reverse}},
+        LookCase{"SelectionInAReversedFieldMono",
+                 selectedText,
                  ColorDepth::monochrome,
                  {-1, -1, Attribute::none}}),
     [](const testing::TestParamInfo<LookCase>& info) { return info.param.name; });

@@ -30,6 +30,8 @@ std::string describeLook(const ui::Cell& cell) {
         text += " bold";
     if (ui::hasStyle(cell.style, ui::CellStyle::underline))
         text += " underline";
+    if (ui::hasStyle(cell.style, ui::CellStyle::reverse))
+        text += " reverse";
     return text;
 }
 

@@ -26,8 +26,23 @@ std::string describeModifiers(Modifiers m) {
 
 std::string describe(const Event& event) {
     static const char* const keyNames[] = {
-        "character", "enter", "escape", "tab", "backspace", "del",      "left", "right",
-        "up",        "down",  "home",   "end", "pageUp",    "pageDown", "f1",   "space",
+        "character",
+        "enter",
+        "escape",
+        "tab",
+        "backspace",
+        "del",
+        "left",
+        "right",
+        "up",
+        "down",
+        "home",
+        "end",
+        "pageUp",
+        "pageDown",
+        "f1",
+        "space",
+        "foreignCharacter",
     };
     if (const auto* key = std::get_if<KeyEvent>(&event)) {
         std::string text = describeModifiers(key->modifiers) + keyNames[static_cast<int>(key->key)];
@@ -35,14 +50,18 @@ std::string describe(const Event& event) {
             text += " " + std::to_string(key->byte);
         return text;
     }
-    if (const auto* mouse = std::get_if<MouseEvent>(&event))
-        return std::string(mouse->action == MouseAction::press ? "press " : "release ") +
+    if (const auto* mouse = std::get_if<MouseEvent>(&event)) {
+        static const char* const actionNames[] = {"press ", "release ", "drag "};
+        return describeModifiers(mouse->modifiers) + actionNames[static_cast<int>(mouse->action)] +
                std::to_string(mouse->at.x) + "," + std::to_string(mouse->at.y) +
                (mouse->button == 1 ? "" : " button " + std::to_string(mouse->button));
+    }
     if (const auto* paste = std::get_if<PasteEvent>(&event)) {
         std::string text = "paste";
         for (unsigned char byte : paste->text)
             text += " " + std::to_string(byte);
+        if (paste->refused > 0)
+            text += " refused " + std::to_string(paste->refused);
         return text;
     }
     const auto& resize = std::get<ResizeEvent>(event);
@@ -98,9 +117,9 @@ INSTANTIATE_TEST_SUITE_P(
         DecoderCase{"LatinCharactersBecomeTheirBytes",
                     typed(U"é€Ÿ"sv),
                     {"character 233", "character 128", "character 159"}},
-        DecoderCase{"CharacterWithoutByteIsRefused",
+        DecoderCase{"CharacterWithoutByteIsForeign",
                     typed(U"a\u4E2D\U0001F600b"sv),
-                    {"character 97", "character 98"}},
+                    {"character 97", "foreignCharacter", "foreignCharacter", "character 98"}},
         DecoderCase{"ControlCharactersThatNameKeys",
                     typed(U"\r\n\t\x7f\b"sv),
                     {"enter", "enter", "tab", "backspace", "backspace"}},
@@ -118,18 +137,28 @@ INSTANTIATE_TEST_SUITE_P(
         DecoderCase{"AltOpeningBracketAlone", typed(U"\x1b["sv) + idle, {"alt+character 91"}},
         DecoderCase{
             "EscapeThenClick",
-            typed(U"\x1b"sv) + std::vector<RawInput>{MouseEvent{MouseAction::press, {3, 4}, 1}},
+            typed(U"\x1b"sv) + std::vector<RawInput>{MouseEvent{MouseAction::press, {3, 4}, 1, {}}},
             {"escape", "press 3,4"}},
         DecoderCase{"UnparsedArrowAndShiftTab",
                     typed(U"\x1b[A\x1b[Z\x1b[3~"sv),
                     {"up", "shift+tab", "del"}},
-        DecoderCase{"UnknownSequenceIsDropped", typed(U"\x1b[1;5Cx"sv), {"character 120"}},
+        DecoderCase{
+            "KeysWithModifierParameters",
+            typed(U"\x1b[1;5C\x1b[1;2D\x1b[1;6H\x1b[1;2F\x1b[3;2~\x1b[1;3A"sv),
+            {"ctrl+right", "shift+left", "ctrl+shift+home", "shift+end", "shift+del", "alt+up"}},
+        DecoderCase{"UnknownSequenceIsDropped",
+                    typed(U"\x1b[12;40R\x1b[2;5C\x1b[1;0Cx"sv),
+                    {"character 120"}},
         DecoderCase{"SgrMousePressAndRelease",
                     typed(U"\x1b[<0;10;5M\x1b[<0;10;5m"sv),
                     {"press 9,4", "release 9,4"}},
-        DecoderCase{"SgrMouseOtherButtonsAndMotionAreIgnored",
-                    typed(U"\x1b[<2;1;1M\x1b[<2;1;1m\x1b[<1;1;1M\x1b[<32;1;1M"sv),
+        DecoderCase{"SgrMouseOtherButtonsAndTheirMotionAreIgnored",
+                    typed(U"\x1b[<2;1;1M\x1b[<2;1;1m\x1b[<1;1;1M\x1b[<34;1;1M\x1b[<35;1;1M"sv),
                     {}},
+        DecoderCase{
+            "SgrDragAndModifiers",
+            typed(U"\x1b[<0;2;1M\x1b[<32;3;1M\x1b[<0;3;1m\x1b[<4;5;1M\x1b[<16;5;1m"sv),
+            {"press 1,0", "drag 2,0", "release 2,0", "shift+press 4,0", "ctrl+release 4,0"}},
         DecoderCase{"SgrWheelIsButtonsFourAndFive",
                     typed(U"\x1b[<64;5;6M\x1b[<65;5;6M\x1b[<66;5;6M"sv),
                     {"press 4,5 button 4", "press 4,5 button 5"}},
@@ -144,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
         DecoderCase{"BracketedPaste", typed(U"\x1b[200~Hé w\x1b[201~"sv), {"paste 72 233 32 119"}},
         DecoderCase{"PasteDropsCharactersWithoutByteAndStrayControls",
                     typed(U"\x1b[200~a\u4E2Db\x01\tc\r\n\x1b[201~"sv),
-                    {"paste 97 98 9 99 13 10"}},
+                    {"paste 97 98 9 99 13 10 refused 1"}},
         DecoderCase{"EscapeSequencesInsideAPasteAreDropped",
                     typed(U"\x1b[200~\x1b[A\x1b[201~z"sv),
                     {"paste", "character 122"}},

@@ -84,6 +84,19 @@ TEST_F(AnswerLimitsTest, APasteIsCutToWhatFitsThenTheMessageShows) {
     EXPECT_EQ(answersFile(), "www.example.com\n/d/\n_self\n" + fifty.substr(0, 30) + "\n");
 }
 
+TEST_F(AnswerLimitsTest, CtrlVIsCutToWhatFitsLikeAnyPaste) {
+    const std::string typed = "abcdefghijklmnopqrstuvwxy";  // 25 of Question 1's 40
+    script.start();
+    screen.type(typed).ctrl('a').ctrl('c').key(ui::Key::end).ctrl('v');
+    expectTextTooLong(screen, 0, "Question 1");
+    screen.then([&] { EXPECT_EQ(fieldText(screen), typed + typed.substr(0, 15)); });
+    script.expectActive("Question 1").answer("").cancel();
+    runWizard();
+
+    EXPECT_EQ(screen.messageBoxes().size(), 1u);
+    EXPECT_EQ(answersFile(), typed + typed.substr(0, 15) + "\n");
+}
+
 TEST_F(AnswerLimitsTest, QuestionTwoRunsOutOfWidthBeforeSixtyCharacters) {
     screen.setCellWidth('W', 2);
     const std::string sixty(60, 'W');

@@ -119,6 +119,10 @@ CellLook lookOf(const Cell& cell, ColorDepth depth) {
                 look.foreground = isDark(cell.bg) ? xtermWhite : xtermBlack;
             break;
     }
+    // Selected text turns over whatever its field looks like, even where
+    // the field is reversed already (a white field on a monochrome terminal).
+    if (hasStyle(cell.style, CellStyle::reverse))
+        look.attributes = look.attributes ^ Attribute::reverse;
     return look;
 }
 

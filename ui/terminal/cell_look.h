@@ -23,6 +23,10 @@ enum class Attribute : unsigned char {
 constexpr Attribute operator|(Attribute a, Attribute b) {
     return static_cast<Attribute>(static_cast<unsigned char>(a) | static_cast<unsigned char>(b));
 }
+// The set with the flag turned over: on where it was off, off where it was on.
+constexpr Attribute operator^(Attribute a, Attribute b) {
+    return static_cast<Attribute>(static_cast<unsigned char>(a) ^ static_cast<unsigned char>(b));
+}
 constexpr bool hasAttribute(Attribute set, Attribute flag) {
     return (static_cast<unsigned char>(set) & static_cast<unsigned char>(flag)) != 0;
 }

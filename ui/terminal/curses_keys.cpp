@@ -2,6 +2,7 @@
 
 #include <curses.h>
 
+#include <algorithm>
 #include <array>
 
 namespace ui::terminal {
@@ -37,11 +38,43 @@ const std::array<CursesKey, 27> cursesKeys{{
     {KEY_F(25), Key::f1, ctrl},       {KEY_F(49), Key::f1, alt},
 }};
 
+// Keys that terminfo names only among its extended capabilities (kLFT5 is
+// Ctrl+Left); curses numbers them anew for each terminal it opens.
+struct ExtendedKey {
+    const char* capability;
+    Key key;
+    Modifiers modifiers;
+};
+
+constexpr Modifiers ctrlShift{.shift = true, .ctrl = true};
+
+constexpr std::array<ExtendedKey, 8> extendedKeys{{
+    {"kLFT5", Key::left, ctrl},
+    {"kRIT5", Key::right, ctrl},
+    {"kLFT6", Key::left, ctrlShift},
+    {"kRIT6", Key::right, ctrlShift},
+    {"kHOM5", Key::home, ctrl},
+    {"kEND5", Key::end, ctrl},
+    {"kHOM6", Key::home, ctrlShift},
+    {"kEND6", Key::end, ctrlShift},
+}};
+
+// The code curses gave an extended key of the open terminal, or 0.
+int codeOfExtendedKey(const char* capability) {
+    const char* sequence = tigetstr(capability);
+    if (sequence == nullptr || sequence == reinterpret_cast<const char*>(-1))
+        return 0;
+    return std::max(0, key_defined(sequence));
+}
+
 }  // namespace
 
 std::optional<KeyEvent> keyOfCursesCode(int code) {
     for (const CursesKey& entry : cursesKeys)
         if (entry.code == code)
+            return KeyEvent{entry.key, 0, entry.modifiers};
+    for (const ExtendedKey& entry : extendedKeys)
+        if (codeOfExtendedKey(entry.capability) == code)
             return KeyEvent{entry.key, 0, entry.modifiers};
     return std::nullopt;
 }

@@ -9,7 +9,8 @@
 namespace ui::terminal {
 
 // Nothing for codes that are not keys of the toolkit (and for the resize and
-// mouse codes, which the screen handles itself).
+// mouse codes, which the screen handles itself). The codes of keys such as
+// Ctrl+Left depend on the open terminal, so a curses screen must be open.
 std::optional<KeyEvent> keyOfCursesCode(int code);
 
 }  // namespace ui::terminal

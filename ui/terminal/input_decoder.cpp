@@ -54,6 +54,43 @@ constexpr std::array<SequenceKey, 14> sequenceKeys{{
     {"6~", Key::pageDown, {}},
 }};
 
+// xterm's keys with modifiers carry them as a second parameter, one more
+// than the sum of these: Esc [ 1 ; 5 D is Ctrl+Left, Esc [ 3 ; 2 ~ Shift+Del.
+std::optional<Modifiers> modifiersOfParameter(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value < 1)
+        return std::nullopt;
+    const int bits = value - 1;
+    return Modifiers{.shift = (bits & 1) != 0, .ctrl = (bits & 4) != 0, .alt = (bits & 2) != 0};
+}
+
+std::optional<KeyEvent> keyOfSequence(std::string_view sequence) {
+    Modifiers modifiers;
+    std::string plain(sequence);
+    if (const auto semicolon = sequence.find(';'); semicolon != std::string_view::npos) {
+        const char finalByte = sequence.back();
+        const std::string_view number = sequence.substr(0, semicolon);
+        const auto given =
+            modifiersOfParameter(sequence.substr(semicolon + 1, sequence.size() - semicolon - 2));
+        if (!given || (finalByte != '~' && number != "1"))
+            return std::nullopt;
+        modifiers = *given;
+        plain = finalByte == '~' ? std::string(number) + '~' : std::string(1, finalByte);
+    }
+    for (const SequenceKey& entry : sequenceKeys) {
+        if (entry.sequence == plain) {
+            const Modifiers own = entry.modifiers;
+            return KeyEvent{entry.key,
+                            0,
+                            {.shift = own.shift || modifiers.shift,
+                             .ctrl = own.ctrl || modifiers.ctrl,
+                             .alt = own.alt || modifiers.alt}};
+        }
+    }
+    return std::nullopt;
+}
+
 bool isPrintable(char32_t code) {
     return code >= 0x20 && code != 0x7F && !(code >= 0x80 && code < 0xA0);
 }
@@ -201,6 +238,7 @@ void InputDecoder::finishControlSequence(char32_t finalByte) {
     if (sequence == pasteStart) {
         state_ = State::paste;
         pasted_.clear();
+        pasteRefused_ = 0;
         return;
     }
     if (sequence == "M") {  // the old encoding: three bytes follow
@@ -218,11 +256,9 @@ void InputDecoder::finishControlSequence(char32_t finalByte) {
         }
         return;
     }
-    for (const SequenceKey& entry : sequenceKeys) {
-        if (entry.sequence == sequence) {
-            events_.push_back(KeyEvent{entry.key, 0, entry.modifiers});
-            return;
-        }
+    if (const auto key = keyOfSequence(sequence)) {
+        events_.push_back(*key);
+        return;
     }
     // Anything else (a stray paste end, a report nobody asked for) is dropped.
 }
@@ -246,7 +282,7 @@ void InputDecoder::feedLegacyMouse(const RawInput& input) {
     const Point at{static_cast<unsigned char>(sequence_[1]) - 33,
                    static_cast<unsigned char>(sequence_[2]) - 33};
     sequence_.clear();
-    if ((button & 64) == 0 && (button & 3) == 3) {
+    if ((button & (64 | 32)) == 0 && (button & 3) == 3) {
         pushMouse(0, MouseAction::release, at);
         return;
     }
@@ -254,22 +290,29 @@ void InputDecoder::feedLegacyMouse(const RawInput& input) {
 }
 
 void InputDecoder::pushMouse(int report, MouseAction action, Point at) {
-    // The report's bits: 0..1 the button (0 left), 32 motion, 64 the wheel
-    // (0 up, 1 down). Only the left button and the wheel mean anything here.
+    // The report's bits: 0..1 the button (0 left), 4 Shift, 8 Alt, 16 Ctrl,
+    // 32 motion (with a button held), 64 the wheel (0 up, 1 down). Only the
+    // left button and the wheel mean anything here.
     constexpr int buttonBits = 3;
     constexpr int motionBit = 32;
     constexpr int wheelBit = 64;
-    if ((report & motionBit) != 0)
-        return;
+    const Modifiers modifiers{
+        .shift = (report & 4) != 0, .ctrl = (report & 16) != 0, .alt = (report & 8) != 0};
     if ((report & wheelBit) != 0) {
-        if (action != MouseAction::press || (report & buttonBits) > 1)
+        if (action != MouseAction::press || (report & buttonBits) > 1 || (report & motionBit) != 0)
             return;
         const int wheel = (report & buttonBits) == 0 ? wheelUpButton : wheelDownButton;
-        events_.push_back(MouseEvent{MouseAction::press, at, wheel});
+        events_.push_back(MouseEvent{MouseAction::press, at, wheel, modifiers});
         return;
     }
-    if ((report & buttonBits) == 0)
-        events_.push_back(MouseEvent{action, at, 1});
+    if ((report & buttonBits) != 0)
+        return;
+    if ((report & motionBit) != 0) {
+        if (action == MouseAction::press)
+            events_.push_back(MouseEvent{MouseAction::drag, at, 1, modifiers});
+        return;
+    }
+    events_.push_back(MouseEvent{action, at, 1, modifiers});
 }
 
 void InputDecoder::feedPaste(const RawInput& input) {
@@ -315,13 +358,16 @@ void InputDecoder::appendToPaste(char32_t code) {
         return;
     if (const auto byte = encode_(code))
         pasted_.push_back(static_cast<char>(*byte));
+    else
+        ++pasteRefused_;
 }
 
 void InputDecoder::finishPaste() {
     state_ = State::ground;
     sequence_.clear();
-    events_.push_back(PasteEvent{std::move(pasted_)});
+    events_.push_back(PasteEvent{std::move(pasted_), pasteRefused_});
     pasted_.clear();
+    pasteRefused_ = 0;
 }
 
 void InputDecoder::emitCharacter(char32_t code, Modifiers modifiers) {
@@ -343,9 +389,12 @@ void InputDecoder::emitCharacter(char32_t code, Modifiers modifiers) {
     }
     if (!isPrintable(code))
         return;
-    // A character with no Windows-1252 byte is refused: no event at all.
+    // A character with no Windows-1252 byte cannot be typed; the toolkit
+    // still hears of it, so that it can say so.
     if (const auto byte = encode_(code))
         events_.push_back(KeyEvent{Key::character, *byte, modifiers});
+    else
+        events_.push_back(KeyEvent{Key::foreignCharacter, 0, modifiers});
 }
 
 }  // namespace ui::terminal

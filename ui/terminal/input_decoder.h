@@ -71,6 +71,7 @@ class InputDecoder {
     State state_ = State::ground;
     std::string sequence_;  // parameters of an open control sequence, or a paste's candidate end
     std::string pasted_;    // Windows-1252 text of the paste so far
+    int pasteRefused_ = 0;  // characters of the paste with no Windows-1252 byte
     std::deque<Event> events_;
 };
 

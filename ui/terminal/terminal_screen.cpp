@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ui/cp1252.h"
+#include "ui/terminal/base64.h"
 #include "ui/terminal/curses_keys.h"
 #include "ui/terminal/frame_diff.h"
 #include "ui/terminal/too_small_notice.h"
@@ -70,6 +71,17 @@ int millisecondsUntil(Clock::time_point deadline) {
     if (left <= 0)
         return 0;
     return left > INT_MAX ? INT_MAX : static_cast<int>(left);
+}
+
+// Bytes for the terminal beside what curses sends; curses has sent all of
+// its own by the time a frame is shown.
+void writeToTerminal(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+        if (written <= 0)
+            return;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
 }
 
 bool terminalHungUp() {
@@ -184,11 +196,12 @@ std::optional<Event> TerminalScreen::waitForEvent(std::optional<Clock::time_poin
             draw();
         }
         while (auto event = decoder_.takeEvent()) {
+            // While the notice is up the dialog cannot be seen, so nothing may act on it;
+            // Ctrl+C still ends the program.
             if (tooSmall_) {
                 const NoticeInput input = noticeInputOf(*event);
                 if (input == NoticeInput::endProgram)
-                    std::raise(
-                        SIGINT);  // the session gives the terminal back, and the program ends
+                    interrupt();
                 if (input != NoticeInput::resize)
                     continue;
             }
@@ -256,6 +269,27 @@ void TerminalScreen::onResize() {
     shown_ = Canvas();
     draw();
     decoder_.feed(ResizeEvent{size()});
+}
+
+void TerminalScreen::bell() {
+    beep();
+}
+
+void TerminalScreen::offerToClipboard(std::string_view windows1252) {
+    // A terminal that can set the clipboard says how in terminfo's Ms: OSC 52
+    // with the selection ("c", the clipboard) and the text in base64.
+    const char* setSelection = tigetstr("Ms");
+    if (setSelection == nullptr || setSelection == reinterpret_cast<const char*>(-1))
+        return;
+    const std::string text = base64(cp1252::toUtf8(cp1252::toUnicode(windows1252)));
+    if (const char* sequence = tiparm(setSelection, "c", text.c_str()))
+        writeToTerminal(sequence);
+}
+
+void TerminalScreen::interrupt() {
+    // The session's handler gives the terminal back; the signal's own action ends the program.
+    std::raise(SIGINT);
+    quickExit(128 + SIGINT);  // SIGINT was blocked from outside
 }
 
 void TerminalScreen::normalEnd() {

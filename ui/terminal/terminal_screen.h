@@ -30,6 +30,12 @@ class TerminalScreen final : public Screen {
     void present(const Frame& frame) override;
     std::optional<Event> waitForEvent(std::optional<Clock::time_point> deadline) override;
     Clock::time_point now() const override { return Clock::now(); }
+    void bell() override;
+    // Sets the system's clipboard where the terminal can (OSC 52).
+    void offerToClipboard(std::string_view windows1252) override;
+    // Ends the program by SIGINT, as the interrupt key did before the
+    // session made it plain input.
+    [[noreturn]] void interrupt() override;
     void normalEnd() override;
     [[noreturn]] void quickExit(int exitCode) override;
 

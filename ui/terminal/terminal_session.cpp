@@ -22,10 +22,11 @@ namespace {
 // that Esc alone acts at once.
 constexpr int escapeDelayMilliseconds = 25;
 
-// Button press and release reports in the SGR encoding, and bracketed paste.
-// The reports are read by the screen's own decoder, which sees press and
-// release apart even when both arrive in one read.
-constexpr std::string_view extraModesOn = "\x1b[?1000h\x1b[?1006h\x1b[?2004h";
+// Button press and release reports, and motion while a button is held (for
+// selecting by dragging), in the SGR encoding; and bracketed paste. The
+// reports are read by the screen's own decoder, which sees press and release
+// apart even when both arrive in one read.
+constexpr std::string_view extraModesOn = "\x1b[?1000h\x1b[?1002h\x1b[?1006h\x1b[?2004h";
 // Every mouse mode a terminal may have been switched to, and bracketed paste.
 constexpr std::string_view extraModesOff =
     "\x1b[?2004l\x1b[?1000l\x1b[?1002l\x1b[?1003l\x1b[?1006l";
@@ -181,14 +182,17 @@ void removeSignalHandlers() {
     sigaction(SIGTSTP, &restoration.previousStopAction, nullptr);
 }
 
-// cbreak keeps Ctrl+C a signal; flow control and suspend would only freeze or
-// stop a dialog, so their keys are plain input here.
-void freeFlowControlAndSuspendKeys() {
+// Flow control and suspend would only freeze or stop a dialog, so their keys
+// are plain input here; and so is the interrupt key, which copies in an
+// answer field and ends the program anywhere else (the toolkit decides).
+// Ctrl+\ stays a signal, the way out that needs no dialog.
+void freeFlowControlSuspendAndInterruptKeys() {
     termios modes{};
     if (::tcgetattr(STDIN_FILENO, &modes) != 0)
         return;
     modes.c_iflag &= ~static_cast<tcflag_t>(IXON);
     modes.c_cc[VSUSP] = _POSIX_VDISABLE;
+    modes.c_cc[VINTR] = _POSIX_VDISABLE;
     ::tcsetattr(STDIN_FILENO, TCSANOW, &modes);
     def_prog_mode();
 }
@@ -253,7 +257,7 @@ TerminalSession::TerminalSession() {
     keypad(stdscr, TRUE);
     keyok(KEY_MOUSE, FALSE);  // mouse reports reach the screen's decoder as they are
     set_escdelay(escapeDelayMilliseconds);
-    freeFlowControlAndSuspendKeys();
+    freeFlowControlSuspendAndInterruptKeys();
     colorDepth_ = detectColorDepth();
     curs_set(0);
     refresh();

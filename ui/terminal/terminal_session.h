@@ -3,13 +3,13 @@
 #include "ui/terminal/cell_look.h"
 
 // Takes over the terminal for the program and gives it back exactly as it was
-// found: input without line editing or echo, keypad keys, the alternate
-// screen, mouse press and release reports, bracketed paste, a short Esc
-// delay. Giving back happens at the end of the object's life, on an explicit
-// giveBack(), and, with async-signal-safe writes only, on SIGINT, SIGTERM,
-// SIGHUP, SIGQUIT and the crash signals, which are raised again afterwards
-// with their default action. A stop (SIGTSTP) gives it back as well and takes
-// it again when the program continues. One session exists at a time.
+// found: input without line editing or echo, the flow control, suspend and
+// interrupt keys as plain input, keypad keys, the alternate screen, mouse
+// press, release and drag reports, bracketed paste, a short Esc delay. Giving back happens at the
+// end of the object's life, on an explicit giveBack(), and, with async-signal-safe writes only, on
+// SIGINT, SIGTERM, SIGHUP, SIGQUIT and the crash signals, which are raised again afterwards with
+// their default action. A stop (SIGTSTP) gives it back as well and takes it again when the program
+// continues. One session exists at a time.
 
 namespace ui::terminal {
 

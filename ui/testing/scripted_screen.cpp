@@ -42,6 +42,10 @@ ScriptedScreen& ScriptedScreen::alt(char letter) {
         KeyEvent{Key::character, static_cast<unsigned char>(letter), {false, false, true}});
 }
 
+ScriptedScreen& ScriptedScreen::ctrl(char letter) {
+    return pushEvent(KeyEvent{Key::character, static_cast<unsigned char>(letter), {.ctrl = true}});
+}
+
 ScriptedScreen& ScriptedScreen::shiftTab() {
     return key(Key::tab, {true, false, false});
 }
@@ -58,18 +62,19 @@ ScriptedScreen& ScriptedScreen::type(std::string_view windows1252) {
 }
 
 ScriptedScreen& ScriptedScreen::paste(std::string_view windows1252) {
-    return pushEvent(PasteEvent{std::string(windows1252)});
+    return pushEvent(PasteEvent{std::string(windows1252), 0});
 }
 
-ScriptedScreen& ScriptedScreen::mouse(MouseAction action, Point at) {
-    return pushEvent(MouseEvent{action, at, 1});
+ScriptedScreen& ScriptedScreen::mouse(MouseAction action, Point at, Modifiers modifiers) {
+    return pushEvent(MouseEvent{action, at, 1, modifiers});
 }
 
-ScriptedScreen& ScriptedScreen::mouse(MouseAction action, std::function<Point()> where) {
-    return push([action, where = std::move(where)](std::optional<Clock::time_point>,
-                                                   bool& done) -> std::optional<Event> {
+ScriptedScreen& ScriptedScreen::mouse(MouseAction action, std::function<Point()> where,
+                                      Modifiers modifiers) {
+    return push([action, where = std::move(where), modifiers](std::optional<Clock::time_point>,
+                                                              bool& done) -> std::optional<Event> {
         done = true;
-        return MouseEvent{action, where(), 1};
+        return MouseEvent{action, where(), 1, modifiers};
     });
 }
 
@@ -77,7 +82,7 @@ ScriptedScreen& ScriptedScreen::wheel(bool down, std::function<Point()> where) {
     return push([down, where = std::move(where)](std::optional<Clock::time_point>,
                                                  bool& done) -> std::optional<Event> {
         done = true;
-        return MouseEvent{MouseAction::press, where(), down ? wheelDownButton : wheelUpButton};
+        return MouseEvent{MouseAction::press, where(), down ? wheelDownButton : wheelUpButton, {}};
     });
 }
 
@@ -106,11 +111,11 @@ ScriptedScreen& ScriptedScreen::click(int controlId) {
             throw std::logic_error("no control " + std::to_string(controlId) + " to click");
         const Rect client = topDialog()->clientRect();
         *where = middleOf(target->rect().translated(client.x, client.y));
-        return MouseEvent{MouseAction::press, *where, 1};
+        return MouseEvent{MouseAction::press, *where, 1, {}};
     });
     return push([where](std::optional<Clock::time_point>, bool& done) -> std::optional<Event> {
         done = true;
-        return MouseEvent{MouseAction::release, *where, 1};
+        return MouseEvent{MouseAction::release, *where, 1, {}};
     });
 }
 
@@ -121,11 +126,11 @@ ScriptedScreen& ScriptedScreen::clickCloseBox() {
            })
         .push([this](std::optional<Clock::time_point>, bool& done) -> std::optional<Event> {
             done = true;
-            return MouseEvent{MouseAction::press, topDialog()->closeBox().origin(), 1};
+            return MouseEvent{MouseAction::press, topDialog()->closeBox().origin(), 1, {}};
         })
         .push([this](std::optional<Clock::time_point>, bool& done) -> std::optional<Event> {
             done = true;
-            return MouseEvent{MouseAction::release, topDialog()->closeBox().origin(), 1};
+            return MouseEvent{MouseAction::release, topDialog()->closeBox().origin(), 1, {}};
         });
 }
 
@@ -134,11 +139,11 @@ ScriptedScreen& ScriptedScreen::clickMinimizeBox() {
         done = true;
         if (!topDialog() || topDialog()->minimizeBox().isEmpty())
             throw std::logic_error("the active dialog has no minimise box");
-        return MouseEvent{MouseAction::press, topDialog()->minimizeBox().origin(), 1};
+        return MouseEvent{MouseAction::press, topDialog()->minimizeBox().origin(), 1, {}};
     });
     return push([this](std::optional<Clock::time_point>, bool& done) -> std::optional<Event> {
         done = true;
-        return MouseEvent{MouseAction::release, topDialog()->minimizeBox().origin(), 1};
+        return MouseEvent{MouseAction::release, topDialog()->minimizeBox().origin(), 1, {}};
     });
 }
 
@@ -147,11 +152,11 @@ ScriptedScreen& ScriptedScreen::clickSystemMenuBox() {
         done = true;
         if (!topDialog() || topDialog()->systemMenuBox().isEmpty())
             throw std::logic_error("the active dialog has no system menu box");
-        return MouseEvent{MouseAction::press, topDialog()->systemMenuBox().origin(), 1};
+        return MouseEvent{MouseAction::press, topDialog()->systemMenuBox().origin(), 1, {}};
     });
     return push([this](std::optional<Clock::time_point>, bool& done) -> std::optional<Event> {
         done = true;
-        return MouseEvent{MouseAction::release, topDialog()->systemMenuBox().origin(), 1};
+        return MouseEvent{MouseAction::release, topDialog()->systemMenuBox().origin(), 1, {}};
     });
 }
 

@@ -21,7 +21,8 @@
 //     screen.type("abc").key(ui::Key::tab).click(1).then([&] { ... });
 //
 // A script that runs out while a dialog still waits for input throws
-// ScriptExhausted instead of hanging; the quick exit throws QuickExit.
+// ScriptExhausted instead of hanging; the quick exit throws QuickExit, and an
+// interrupt (Ctrl+C outside a field) throws Interrupted.
 
 namespace ui {
 
@@ -32,6 +33,8 @@ struct ScriptExhausted : std::runtime_error {
 struct QuickExit {
     int exitCode = 0;
 };
+
+struct Interrupted {};
 
 struct RecordedMessageBox {
     std::string text;
@@ -46,14 +49,17 @@ class ScriptedScreen : public Screen, private ToolkitObserver {
     ~ScriptedScreen() override;
 
     // Steps of the script, each run when a dialog next waits for input.
+    ScriptedScreen& event(Event event) { return pushEvent(std::move(event)); }
     ScriptedScreen& key(Key key, Modifiers modifiers = {});
     ScriptedScreen& alt(char letter);
+    ScriptedScreen& ctrl(char letter);
     ScriptedScreen& shiftTab();
     ScriptedScreen& type(std::string_view windows1252);
     ScriptedScreen& paste(std::string_view windows1252);
-    ScriptedScreen& mouse(MouseAction action, Point at);
+    ScriptedScreen& mouse(MouseAction action, Point at, Modifiers modifiers = {});
     // A mouse event at a cell worked out when the step runs (the dialog's place is known then).
-    ScriptedScreen& mouse(MouseAction action, std::function<Point()> where);
+    ScriptedScreen& mouse(MouseAction action, std::function<Point()> where,
+                          Modifiers modifiers = {});
     ScriptedScreen& clickAt(Point at);  // press and release on a screen cell
     // One notch of the wheel over a cell worked out when the step runs.
     ScriptedScreen& wheel(bool down, std::function<Point()> where);
@@ -78,6 +84,11 @@ class ScriptedScreen : public Screen, private ToolkitObserver {
     std::optional<Event> waitForEvent(std::optional<Clock::time_point> deadline) override;
     Clock::time_point now() const override { return now_; }
     int textWidth(std::string_view text) const override;
+    void bell() override { ++bells_; }
+    void offerToClipboard(std::string_view windows1252) override {
+        clipboardOffers_.emplace_back(windows1252);
+    }
+    [[noreturn]] void interrupt() override { throw Interrupted{}; }
     void normalEnd() override { ++normalEnds_; }
     [[noreturn]] void quickExit(int exitCode) override;
 
@@ -91,6 +102,9 @@ class ScriptedScreen : public Screen, private ToolkitObserver {
     const std::vector<std::string>& shownDialogs() const { return shown_; }
     int presentCount() const { return presents_; }
     int normalEnds() const { return normalEnds_; }
+    int bells() const { return bells_; }
+    // Every text offered to the system's clipboard, in order.
+    const std::vector<std::string>& clipboardOffers() const { return clipboardOffers_; }
     std::optional<int> quickExitCode() const { return quickExitCode_; }
 
     // The state now.
@@ -125,6 +139,8 @@ class ScriptedScreen : public Screen, private ToolkitObserver {
     std::vector<std::string> shown_;
     int presents_ = 0;
     int normalEnds_ = 0;
+    int bells_ = 0;
+    std::vector<std::string> clipboardOffers_;
     std::optional<int> quickExitCode_;
 };
 
