@@ -18,14 +18,10 @@ inline constexpr std::string_view helpText =
     "Enter: Next (or the focused button)    Tab: next control\n"
     "Space: tick the box    Alt+letter: the underlined button\n"
     "Esc: close the dialog and end the wizard    F1: this help\n"
-    "Arrows, PgUp, PgDn, Home, End: scroll the focused list
-"
-    "In a field: Shift+arrows select, Ctrl+arrows go by word,
-"
-    "Ctrl+A/X/C/V/Z select all, cut, copy, paste and undo;
-"
-    "outside a field Ctrl+C ends the program.
-"
+    "Arrows, PgUp, PgDn, Home, End: scroll the focused list\n"
+    "In a field: Shift+arrows select, Ctrl+arrows go by word,\n"
+    "Ctrl+A/X/C/V/Z select all, cut, copy, paste and undo;\n"
+    "outside a field Ctrl+C ends the program.\n"
     "\n"
     "Quit forgets the answers and ends at once. About shows the\n"
     "version; Browsers lists the browsers the page knows (Tab\n"
