@@ -31,7 +31,7 @@ TEST(TooSmallNotice, OnlyCtrlCAndResizingCountWhileItShows) {
         {"Ctrl+Alt+C", KeyEvent{Key::character, 'c', {.ctrl = true, .alt = true}},
          NoticeInput::ignored},
         {"Ctrl+Q", KeyEvent{Key::character, 'q', {.ctrl = true}}, NoticeInput::ignored},
-        {"a click", MouseEvent{MouseAction::press, {3, 4}, 1}, NoticeInput::ignored},
+        {"a click", MouseEvent{MouseAction::press, {3, 4}, 1, {}}, NoticeInput::ignored},
         {"a paste", PasteEvent{"text"}, NoticeInput::ignored},
     };
     for (const Case& c : cases) {
