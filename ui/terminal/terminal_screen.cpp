@@ -78,7 +78,9 @@ bool terminalHungUp() {
 }  // namespace
 
 TerminalScreen::TerminalScreen()
-    : session_(std::make_unique<TerminalSession>()), decoder_(&cp1252::fromUnicode) {}
+    : session_(std::make_unique<TerminalSession>()), decoder_(&cp1252::fromUnicode) {
+    chooseBaseColours();
+}
 
 TerminalScreen::~TerminalScreen() = default;
 
@@ -93,6 +95,22 @@ Size TerminalScreen::terminalSize() const {
     int columns = 0;
     getmaxyx(stdscr, rows, columns);
     return {columns, rows};
+}
+
+// After every update curses puts the terminal back to colour pair 0, and a
+// cell drawn in pair 0 sends no colours of its own. Pair 0 is therefore the
+// look of a typed answer, window text on window: typing a character sends the
+// character alone, where any other pair would send its colours before it and
+// the way back to pair 0 after it. The notice keeps white on black.
+void TerminalScreen::chooseBaseColours() {
+    const CellLook typed = lookOf(
+        Cell{U' ', palette::windowText, palette::window, CellStyle::plain}, session_->colorDepth());
+    if (typed.foreground < 0 || typed.background < 0 ||
+        assume_default_colors(typed.foreground, typed.background) == ERR)
+        return;
+    basePair_ = std::make_pair(typed.foreground, typed.background);
+    noticePair_ = colorPair(CellLook{COLOR_WHITE, COLOR_BLACK, Attribute::none});
+    clearok(curscr, TRUE);  // what the terminal shows was cleared in the old pair 0
 }
 
 void TerminalScreen::present(const Frame& frame) {
@@ -110,6 +128,7 @@ void TerminalScreen::draw() {
     Canvas next = frame_.canvas.part(*viewport);
     if (tooSmall_ || shown_.size() != next.size()) {
         tooSmall_ = false;
+        wbkgdset(stdscr, ' ');  // blanks in pair 0, which cells without colours take on
         werase(stdscr);
         shown_ = Canvas();
     }
@@ -143,6 +162,7 @@ void TerminalScreen::drawNotice(Size needed) {
             ".",
         "Enlarge it to go on.",
     };
+    wbkgdset(stdscr, ' ' | static_cast<chtype>(COLOR_PAIR(noticePair_)));
     werase(stdscr);
     wattrset(stdscr, A_NORMAL);
     const int top = (terminal.height - static_cast<int>(lines.size())) / 2;
@@ -171,6 +191,10 @@ int TerminalScreen::colorPair(CellLook look) {
     if (look.foreground < 0 || look.background < 0)
         return 0;
     const auto key = std::make_pair(look.foreground, look.background);
+    // With attributes, curses reaches pair 0 through a reset of the colours
+    // that a pair of its own does without.
+    if (key == basePair_ && look.attributes == Attribute::none)
+        return 0;
     if (const auto found = pairs_.find(key); found != pairs_.end())
         return found->second;
     const int pair = static_cast<int>(pairs_.size()) + 1;

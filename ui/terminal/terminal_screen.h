@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "ui/screen.h"
@@ -34,6 +35,7 @@ class TerminalScreen final : public Screen {
     [[noreturn]] void quickExit(int exitCode) override;
 
   private:
+    void chooseBaseColours();
     Size terminalSize() const;
     void draw();
     void drawNotice(Size needed);
@@ -45,11 +47,13 @@ class TerminalScreen final : public Screen {
 
     std::unique_ptr<TerminalSession> session_;
     InputDecoder decoder_;
-    Frame frame_;                               // the frame last given
-    Canvas shown_;                              // what the terminal shows of it
-    Point shownFrom_;                           // the frame's cell in the terminal's top left
-    bool tooSmall_ = false;                     // the notice is up instead of the frame
-    std::map<std::pair<int, int>, int> pairs_;  // colour pairs by (foreground, background)
+    Frame frame_;                                  // the frame last given
+    Canvas shown_;                                 // what the terminal shows of it
+    Point shownFrom_;                              // the frame's cell in the terminal's top left
+    bool tooSmall_ = false;                        // the notice is up instead of the frame
+    std::map<std::pair<int, int>, int> pairs_;     // colour pairs by (foreground, background)
+    std::optional<std::pair<int, int>> basePair_;  // the colours of pair 0, where there are colours
+    int noticePair_ = 0;                           // white on black
 };
 
 }  // namespace ui::terminal
