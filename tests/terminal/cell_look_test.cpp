@@ -107,5 +107,23 @@ INSTANTIATE_TEST_SUITE_P(
                  {-1, -1, Attribute::none}}),
     [](const testing::TestParamInfo<LookCase>& info) { return info.param.name; });
 
+// The screen works a look out once for a run of cells that take the same one.
+TEST(SameLook, OnlyTheCharacterOfATextCellMayDiffer) {
+    const Cell text{U'a', palette::windowText, palette::buttonFace, CellStyle::plain};
+    Cell otherLetter = text;
+    otherLetter.ch = U'b';
+    Cell halfBlock = text;  // a picture's half block in the same colours keeps them
+    halfBlock.ch = U'\u2580';
+    Cell bold = text;
+    bold.style = CellStyle::bold;
+    Cell otherPaper = text;
+    otherPaper.bg = palette::window;
+
+    EXPECT_TRUE(sameLook(text, otherLetter));
+    EXPECT_FALSE(sameLook(text, halfBlock));
+    EXPECT_FALSE(sameLook(text, bold));
+    EXPECT_FALSE(sameLook(text, otherPaper));
+}
+
 }  // namespace
 }  // namespace ui::terminal

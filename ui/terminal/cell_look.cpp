@@ -139,4 +139,8 @@ CellLook lookOf(const Cell& cell, ColorDepth depth) {
     return look;
 }
 
+bool sameLook(const Cell& a, const Cell& b) {
+    return a.fg == b.fg && a.bg == b.bg && a.style == b.style && isText(a) == isText(b);
+}
+
 }  // namespace ui::terminal

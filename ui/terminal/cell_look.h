@@ -54,4 +54,8 @@ bool isDark(Color color);
 // their colours, since two pixels alike are no text.
 CellLook lookOf(const Cell& cell, ColorDepth depth);
 
+// True when two cells take the same look at every depth: the same colours and
+// style, and both text or both picture.
+bool sameLook(const Cell& a, const Cell& b);
+
 }  // namespace ui::terminal

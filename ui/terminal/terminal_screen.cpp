@@ -48,6 +48,9 @@ char32_t shownCharacter(char32_t code, bool showsUnicode) {
     return U'?';
 }
 
+// The screen's header keeps curses' attributes without including curses.
+static_assert(sizeof(attr_t) <= sizeof(unsigned int));
+
 attr_t cursesAttributes(Attribute attributes) {
     attr_t result = A_NORMAL;
     if (hasAttribute(attributes, Attribute::bold))
@@ -177,12 +180,16 @@ void TerminalScreen::drawNotice(Size needed) {
 }
 
 void TerminalScreen::drawCell(Point at, const Cell& cell) {
-    const CellLook look = lookOf(cell, session_->colorDepth());
+    // Cells side by side mostly share their look: it is worked out once for the run.
+    if (!lastLook_ || !sameLook(lastLook_->cell, cell)) {
+        const CellLook look = lookOf(cell, session_->colorDepth());
+        lastLook_ = RememberedLook{cell, cursesAttributes(look.attributes), colorPair(look)};
+    }
     const std::array<wchar_t, 2> text{
         static_cast<wchar_t>(shownCharacter(cell.ch, session_->showsUnicode())), L'\0'};
-    int pair = colorPair(look);
+    int pair = lastLook_->pair;
     cchar_t shown{};
-    setcchar(&shown, text.data(), cursesAttributes(look.attributes), 0, &pair);
+    setcchar(&shown, text.data(), lastLook_->attributes, 0, &pair);
     // The last cell of the screen cannot move the cursor on; curses still draws it.
     mvwadd_wch(stdscr, at.y, at.x, &shown);
 }

@@ -47,11 +47,17 @@ class TerminalScreen final : public Screen {
 
     std::unique_ptr<TerminalSession> session_;
     InputDecoder decoder_;
-    Frame frame_;                                  // the frame last given
-    Canvas shown_;                                 // what the terminal shows of it
-    Point shownFrom_;                              // the frame's cell in the terminal's top left
-    bool tooSmall_ = false;                        // the notice is up instead of the frame
-    std::map<std::pair<int, int>, int> pairs_;     // colour pairs by (foreground, background)
+    Frame frame_;                               // the frame last given
+    Canvas shown_;                              // what the terminal shows of it
+    Point shownFrom_;                           // the frame's cell in the terminal's top left
+    bool tooSmall_ = false;                     // the notice is up instead of the frame
+    std::map<std::pair<int, int>, int> pairs_;  // colour pairs by (foreground, background)
+    struct RememberedLook {
+        Cell cell;
+        unsigned int attributes = 0;  // as curses takes them
+        int pair = 0;
+    };
+    std::optional<RememberedLook> lastLook_;       // the look of the cell drawn last
     std::optional<std::pair<int, int>> basePair_;  // the colours of pair 0, where there are colours
     int noticePair_ = 0;                           // white on black
 };
