@@ -33,11 +33,10 @@ std::vector<ui::Size> placesOf(int bitmap, const ui::image::Image& image) {
         for (const ui::ControlTemplate& control : dialog->controls) {
             if (control.kind != ui::ControlKind::picture || control.resource != bitmap)
                 continue;
-            const ui::Size cells =
-                ui::units::toCells({control.rect.x, control.rect.y,
-                                    ui::units::unitsFromPixelsX(image.width),
-                                    ui::units::unitsFromPixelsY(image.height)})
-                    .size();
+            const ui::Size cells = ui::units::toCells({control.rect.x, control.rect.y,
+                                                       ui::units::unitsFromPixelsX(image.width),
+                                                       ui::units::unitsFromPixelsY(image.height)})
+                                       .size();
             if (std::find(sizes.begin(), sizes.end(), cells) == sizes.end())
                 sizes.push_back(cells);
         }
@@ -45,8 +44,7 @@ std::vector<ui::Size> placesOf(int bitmap, const ui::image::Image& image) {
     return sizes;
 }
 
-void writeBlocks(std::ostream& out, const std::string& name,
-                 const std::vector<HalfBlock>& blocks) {
+void writeBlocks(std::ostream& out, const std::string& name, const std::vector<HalfBlock>& blocks) {
     out << "constexpr ui::image::HalfBlock " << name << "[] = {\n";
     char entry[64];
     for (const HalfBlock& block : blocks) {
