@@ -264,21 +264,20 @@ def main():
     load = os.getloadavg()
     print(f"navisift beside bare curses programs, TERM={args.term}, 80 x 24, "
           f"{args.rounds} rounds, medians; load average {load[0]:.2f} {load[1]:.2f} {load[2]:.2f}")
-    print(f"{'figure':<36}{'navisift':>12}{'bare':>12}{'ratio':>9}")
+    print(f"{'figure':<34}{'navisift':>12}{'bare':>12}{'ratio':>9}  peer")
 
-    def line(name, ours, theirs, unit, scale=1.0, digits=1):
-        print(f"{name:<36}{ours * scale:>10.{digits}f}{unit:<2}{theirs * scale:>10.{digits}f}"
-              f"{unit:<2}{ratio(ours, theirs):>9}")
+    def line(name, key, unit, scale, digits, peer, index=None):
+        ours, theirs = median(key, 0, index), median(key, 1, index)
+        print(f"{name:<34}{ours * scale:>10.{digits}f}{unit:<2}{theirs * scale:>10.{digits}f}"
+              f"{unit:<2}{ratio(ours, theirs):>9}  {peer}")
 
-    line("start to splash painted, CPU", median("start", 0, 0), median("start", 1, 0), "ms", 1000, 2)
-    line("start to splash painted, wall", median("start", 0, 1), median("start", 1, 1), "ms", 1000, 2)
-    line("peak memory at About (box)", median("peak", 0), median("peak", 1), "kB", 1, 0)
-    line("bytes per typed character", median("typed", 0), median("typed", 1), "B", 1, 0)
-    line("bytes per Tab step", median("tab", 0), median("tab", 1), "B", 1, 0)
-    line("idle CPU at Question 1", median("question idle", 0), median("question idle", 1),
-         "%", 100, 3)
-    line("idle CPU while the clip plays", median("clip idle", 0), median("clip idle", 1),
-         "%", 100, 3)
+    line("start to splash painted, CPU", "start", "ms", 1000, 2, "box", 0)
+    line("start to splash painted, wall", "start", "ms", 1000, 2, "box", 1)
+    line("peak memory at About", "peak", "kB", 1, 0, "box shown")
+    line("bytes per typed character", "typed", "B", 1, 0, "echo")
+    line("bytes per Tab step", "tab", "B", 1, 0, "echo")
+    line("idle CPU at Question 1", "question idle", "%", 100, 3, "echo")
+    line("idle CPU while the clip plays", "clip idle", "%", 100, 3, "box shown")
 
 
 if __name__ == "__main__":

@@ -131,7 +131,7 @@ void TerminalScreen::draw() {
     Canvas next = frame_.canvas.part(*viewport);
     if (tooSmall_ || shown_.size() != next.size()) {
         tooSmall_ = false;
-        wbkgdset(stdscr, ' ');  // blanks in pair 0, which cells without colours take on
+        wbkgdset(stdscr, ' ');  // the notice's colours must not reach the cells in pair 0
         werase(stdscr);
         shown_ = Canvas();
     }
