@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "generator/version.h"
 
@@ -42,8 +41,16 @@ ParsedArguments parseArguments(std::span<const std::string> arguments) {
 
 std::vector<std::string> ownCommandLine() {
     // The kernel keeps the arguments as NUL-terminated strings, one after the other.
-    std::ifstream file("/proc/self/cmdline", std::ios::binary);
-    const std::string all{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    // Read with C's stdio: a C++ file stream would set up the whole of the
+    // standard library's locale before the splash shows, costing time and memory.
+    std::string all;
+    if (std::FILE* file = std::fopen("/proc/self/cmdline", "rb")) {
+        std::array<char, 4096> buffer{};
+        std::size_t read = 0;
+        while ((read = std::fread(buffer.data(), 1, buffer.size(), file)) > 0)
+            all.append(buffer.data(), read);
+        std::fclose(file);
+    }
     std::vector<std::string> words;
     std::size_t start = 0;
     while (start < all.size()) {

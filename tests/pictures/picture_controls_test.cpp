@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "res/dialog_templates.h"
 #include "res/pictures/built_in_pictures.h"
 #include "res/pictures/pictures.h"
+#include "res/pictures/rendered_pictures.h"
 #include "ui/application.h"
 #include "ui/controls/picture.h"
 #include "ui/dialog.h"
@@ -149,6 +152,47 @@ TEST(BuiltInPictures, PaintNothingForWhatTheyDoNotHold) {
     EXPECT_EQ(clip->frameCount, 8);
     EXPECT_EQ(clip->frameDuration, std::chrono::microseconds(500000));
     EXPECT_EQ(pictures.bitmapPixels(215), (ui::Size{280, 140}));
+}
+
+// The tables written at build time must show what decoding at run time shows.
+TEST(RenderedPictures, HoldWhatTheReadersAndTheScalerGive) {
+    ASSERT_FALSE(res::renderedBitmaps().empty());
+    for (const res::RenderedBitmap& rendered : res::renderedBitmaps()) {
+        SCOPED_TRACE(rendered.resource);
+        const auto image = ui::image::readBitmapFile(res::bitmap(rendered.resource));
+        ASSERT_TRUE(image);
+        EXPECT_EQ(rendered.pixels, (ui::Size{image->width, image->height}));
+        const auto scaled = ui::image::toHalfBlocks(*image, rendered.cells, {});
+        EXPECT_TRUE(std::ranges::equal(rendered.blocks, scaled.blocks));
+    }
+    ASSERT_EQ(res::renderedClips().size(), 1u);
+    const res::RenderedClip& rendered = res::renderedClips().front();
+    const auto clip = ui::image::readClip(res::clip(rendered.resource));
+    ASSERT_TRUE(clip);
+    ASSERT_EQ(rendered.frameCount, clip->frameCount());
+    EXPECT_EQ(rendered.microsecondsPerFrame, clip->microsecondsPerFrame);
+    EXPECT_EQ(rendered.cells, ui::units::pictureCells(clip->width, clip->height));
+    for (int frame = 0; frame < clip->frameCount(); ++frame) {
+        SCOPED_TRACE(frame);
+        const auto scaled = ui::image::toHalfBlocks(clip->frameImage(frame), rendered.cells, {});
+        EXPECT_TRUE(std::ranges::equal(rendered.frame(frame), scaled.blocks));
+    }
+}
+
+TEST(BuiltInPictures, ScaleABitmapAtRunTimeToASizeNotRenderedBefore) {
+    const res::BuiltInPictures pictures;
+    const auto splash = ui::image::readBitmapFile(res::bitmap(215));
+    ASSERT_TRUE(splash);
+    const ui::Rect area{1, 1, 20, 4};
+    ui::Canvas canvas = blankCanvas({22, 6});
+    ASSERT_TRUE(pictures.paintBitmap(215, canvas, area));
+    const auto expected = ui::image::toHalfBlocks(*splash, area.size(), {});
+    for (int y = 0; y < area.height; ++y)
+        for (int x = 0; x < area.width; ++x)
+            EXPECT_EQ((HalfBlock{canvas.at({area.x + x, area.y + y}).fg,
+                                 canvas.at({area.x + x, area.y + y}).bg}),
+                      expected.at(x, y));
+    EXPECT_EQ(canvas.at({0, 0}).ch, U'.');
 }
 
 }  // namespace

@@ -27,6 +27,11 @@ TEST(ColorMapping, ThePaletteOfTheDialogsFindsItsNearestTerminalColours) {
         {{0x12, 0x12, 0x12}, 233, 0, 0},
         {{0xEE, 0xEE, 0xEE}, 255, 15, 7},
         {{0x5F, 0x87, 0xAF}, 67, 8, 6},  // exactly a cube colour
+        // Dark colours of the pictures keep their hue rather than turn grey.
+        {{0x00, 0x00, 0x33}, 17, 0, 0},  // the splash's night sky
+        {{0x00, 0x33, 0x33}, 23, 0, 0},
+        {{0x33, 0x00, 0x00}, 52, 0, 0},
+        {{0x14, 0x14, 0x28}, 234, 0, 0},  // all but grey: the ramp's 28 is nearer than black
     };
     for (const ColorCase& entry : cases) {
         SCOPED_TRACE(testing::Message() << int(entry.color.r) << "," << int(entry.color.g) << ","
@@ -117,6 +122,24 @@ INSTANTIATE_TEST_SUITE_P(
                  ColorDepth::monochrome,
                  {-1, -1, Attribute::none}}),
     [](const testing::TestParamInfo<LookCase>& info) { return info.param.name; });
+
+// The screen works a look out once for a run of cells that take the same one.
+TEST(SameLook, OnlyTheCharacterOfATextCellMayDiffer) {
+    const Cell text{U'a', palette::windowText, palette::buttonFace, CellStyle::plain};
+    Cell otherLetter = text;
+    otherLetter.ch = U'b';
+    Cell halfBlock = text;  // a picture's half block in the same colours keeps them
+    halfBlock.ch = U'\u2580';
+    Cell bold = text;
+    bold.style = CellStyle::bold;
+    Cell otherPaper = text;
+    otherPaper.bg = palette::window;
+
+    EXPECT_TRUE(sameLook(text, otherLetter));
+    EXPECT_FALSE(sameLook(text, halfBlock));
+    EXPECT_FALSE(sameLook(text, bold));
+    EXPECT_FALSE(sameLook(text, otherPaper));
+}
 
 }  // namespace
 }  // namespace ui::terminal

@@ -1,7 +1,7 @@
 #include "ui/terminal/cell_look.h"
 
 #include <array>
-#include <cstdlib>
+#include <cstdint>
 
 #include "ui/color.h"
 
@@ -23,12 +23,25 @@ int squaredDistance(Color a, Color b) {
     return dr * dr + dg * dg + db * db;
 }
 
-int nearestCubeLevel(int value) {
-    int best = 0;
-    for (int i = 1; i < static_cast<int>(cubeLevels.size()); ++i)
-        if (std::abs(cubeLevels[i] - value) < std::abs(cubeLevels[best] - value))
-            best = i;
-    return best;
+// The nearest cube level of every channel value, worked out once: every cell
+// of every frame asks for two colours.
+constexpr std::array<std::uint8_t, 256> nearestCubeLevels = [] {
+    std::array<std::uint8_t, 256> nearest{};
+    for (int value = 0; value < 256; ++value) {
+        const auto distance = [value](int level) {
+            return level > value ? level - value : value - level;
+        };
+        int best = 0;
+        for (int i = 1; i < static_cast<int>(cubeLevels.size()); ++i)
+            if (distance(cubeLevels[i]) < distance(cubeLevels[best]))
+                best = i;
+        nearest[value] = static_cast<std::uint8_t>(best);
+    }
+    return nearest;
+}();
+
+int nearestCubeLevel(std::uint8_t value) {
+    return nearestCubeLevels[value];
 }
 
 int nearestOf(Color color, int count) {
@@ -61,10 +74,15 @@ int nearestXterm256(Color color) {
     const int r = nearestCubeLevel(color.r);
     const int g = nearestCubeLevel(color.g);
     const int b = nearestCubeLevel(color.b);
+    const int cubeIndex = 16 + 36 * r + 6 * g + b;
+    // The grey ramp refines the cube's own greys and nothing else: a colour
+    // whose hue the cube can show keeps it, however dark (a night-blue sky
+    // would otherwise come out a grey next to black).
+    if (r != g || g != b)
+        return cubeIndex;
     const Color cube{static_cast<std::uint8_t>(cubeLevels[r]),
                      static_cast<std::uint8_t>(cubeLevels[g]),
                      static_cast<std::uint8_t>(cubeLevels[b])};
-    const int cubeIndex = 16 + 36 * r + 6 * g + b;
 
     // The grey ramp runs 8, 18, ..., 238 in 24 steps.
     const int average = (color.r + color.g + color.b) / 3;
@@ -124,6 +142,10 @@ CellLook lookOf(const Cell& cell, ColorDepth depth) {
     if (hasStyle(cell.style, CellStyle::reverse))
         look.attributes = look.attributes ^ Attribute::reverse;
     return look;
+}
+
+bool sameLook(const Cell& a, const Cell& b) {
+    return a.fg == b.fg && a.bg == b.bg && a.style == b.style && isText(a) == isText(b);
 }
 
 }  // namespace ui::terminal

@@ -59,4 +59,8 @@ bool isDark(Color color);
 // text.
 CellLook lookOf(const Cell& cell, ColorDepth depth);
 
+// True when two cells take the same look at every depth: the same colours and
+// style, and both text or both picture.
+bool sameLook(const Cell& a, const Cell& b);
+
 }  // namespace ui::terminal

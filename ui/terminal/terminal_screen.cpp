@@ -51,6 +51,9 @@ char32_t shownCharacter(char32_t code, bool showsUnicode) {
     return U'?';
 }
 
+// The screen's header keeps curses' attributes without including curses.
+static_assert(sizeof(attr_t) <= sizeof(unsigned int));
+
 attr_t cursesAttributes(Attribute attributes) {
     attr_t result = A_NORMAL;
     if (hasAttribute(attributes, Attribute::bold))
@@ -92,7 +95,9 @@ bool terminalHungUp() {
 }  // namespace
 
 TerminalScreen::TerminalScreen()
-    : session_(std::make_unique<TerminalSession>()), decoder_(&cp1252::fromUnicode) {}
+    : session_(std::make_unique<TerminalSession>()), decoder_(&cp1252::fromUnicode) {
+    chooseBaseColours();
+}
 
 TerminalScreen::~TerminalScreen() = default;
 
@@ -107,6 +112,22 @@ Size TerminalScreen::terminalSize() const {
     int columns = 0;
     getmaxyx(stdscr, rows, columns);
     return {columns, rows};
+}
+
+// After every update curses puts the terminal back to colour pair 0, and a
+// cell drawn in pair 0 sends no colours of its own. Pair 0 is therefore the
+// look of a typed answer, window text on window: typing a character sends the
+// character alone, where any other pair would send its colours before it and
+// the way back to pair 0 after it. The notice keeps white on black.
+void TerminalScreen::chooseBaseColours() {
+    const CellLook typed = lookOf(
+        Cell{U' ', palette::windowText, palette::window, CellStyle::plain}, session_->colorDepth());
+    if (typed.foreground < 0 || typed.background < 0 ||
+        assume_default_colors(typed.foreground, typed.background) == ERR)
+        return;
+    basePair_ = std::make_pair(typed.foreground, typed.background);
+    noticePair_ = colorPair(CellLook{COLOR_WHITE, COLOR_BLACK, Attribute::none});
+    clearok(curscr, TRUE);  // what the terminal shows was cleared in the old pair 0
 }
 
 void TerminalScreen::present(const Frame& frame) {
@@ -124,6 +145,7 @@ void TerminalScreen::draw() {
     Canvas next = frame_.canvas.part(*viewport);
     if (tooSmall_ || shown_.size() != next.size()) {
         tooSmall_ = false;
+        wbkgdset(stdscr, ' ');  // the notice's colours must not reach the cells in pair 0
         werase(stdscr);
         shown_ = Canvas();
     }
@@ -151,6 +173,7 @@ void TerminalScreen::drawNotice(Size needed) {
     shown_ = Canvas();
     const Size terminal = terminalSize();
     const std::vector<std::string> lines = tooSmallNoticeLines(needed, terminal);
+    wbkgdset(stdscr, ' ' | static_cast<chtype>(COLOR_PAIR(noticePair_)));
     werase(stdscr);
     wattrset(stdscr, A_NORMAL);
     const int top = (terminal.height - static_cast<int>(lines.size())) / 2;
@@ -165,12 +188,16 @@ void TerminalScreen::drawNotice(Size needed) {
 }
 
 void TerminalScreen::drawCell(Point at, const Cell& cell) {
-    const CellLook look = lookOf(cell, session_->colorDepth());
+    // Cells side by side mostly share their look: it is worked out once for the run.
+    if (!lastLook_ || !sameLook(lastLook_->cell, cell)) {
+        const CellLook look = lookOf(cell, session_->colorDepth());
+        lastLook_ = RememberedLook{cell, cursesAttributes(look.attributes), colorPair(look)};
+    }
     const std::array<wchar_t, 2> text{
         static_cast<wchar_t>(shownCharacter(cell.ch, session_->showsUnicode())), L'\0'};
-    int pair = colorPair(look);
+    int pair = lastLook_->pair;
     cchar_t shown{};
-    setcchar(&shown, text.data(), cursesAttributes(look.attributes), 0, &pair);
+    setcchar(&shown, text.data(), lastLook_->attributes, 0, &pair);
     // The last cell of the screen cannot move the cursor on; curses still draws it.
     mvwadd_wch(stdscr, at.y, at.x, &shown);
 }
@@ -179,6 +206,10 @@ int TerminalScreen::colorPair(CellLook look) {
     if (look.foreground < 0 || look.background < 0)
         return 0;
     const auto key = std::make_pair(look.foreground, look.background);
+    // With attributes, curses reaches pair 0 through a reset of the colours
+    // that a pair of its own does without.
+    if (key == basePair_ && look.attributes == Attribute::none)
+        return 0;
     if (const auto found = pairs_.find(key); found != pairs_.end())
         return found->second;
     const int pair = static_cast<int>(pairs_.size()) + 1;

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "ui/screen.h"
@@ -40,6 +41,7 @@ class TerminalScreen final : public Screen {
     [[noreturn]] void quickExit(int exitCode) override;
 
   private:
+    void chooseBaseColours();
     Size terminalSize() const;
     void draw();
     void drawNotice(Size needed);
@@ -56,6 +58,14 @@ class TerminalScreen final : public Screen {
     Point shownFrom_;                           // the frame's cell in the terminal's top left
     bool tooSmall_ = false;                     // the notice is up instead of the frame
     std::map<std::pair<int, int>, int> pairs_;  // colour pairs by (foreground, background)
+    struct RememberedLook {
+        Cell cell;
+        unsigned int attributes = 0;  // as curses takes them
+        int pair = 0;
+    };
+    std::optional<RememberedLook> lastLook_;       // the look of the cell drawn last
+    std::optional<std::pair<int, int>> basePair_;  // the colours of pair 0, where there are colours
+    int noticePair_ = 0;                           // white on black
 };
 
 }  // namespace ui::terminal

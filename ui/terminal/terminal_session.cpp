@@ -260,7 +260,8 @@ TerminalSession::TerminalSession() {
     freeFlowControlSuspendAndInterruptKeys();
     colorDepth_ = detectColorDepth();
     curs_set(0);
-    refresh();
+    // No update of a blank screen here: the first frame clears the screen and
+    // paints it in one go, sparing a start an update of its own.
     writeAll(extraModesOn.data(), extraModesOn.size());
     prepareReentry();
 }
