@@ -2,12 +2,15 @@
 // their answers outside the wizard. The answers file is left where it is.
 
 #include <exception>
+#include <filesystem>
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "generator/answers_file.h"
 #include "generator/detection_page.h"
+#include "generator/page_tool/answers_warnings.h"
 #include "generator/page_tool/options.h"
 #include "generator/page_tool/preview.h"
 #include "generator/version.h"
@@ -29,12 +32,32 @@ int fail(ExitStatus status, const std::string& message) {
     return status;
 }
 
-int writePage(const page_tool::Options& options) {
-    Answers answers;
+// Reads the answers file, with one warning on stderr for each line of it that the wizard never
+// writes. Gives `success` when the answers are to be used; under --strict a warning stops here.
+int readAnswersFile(const page_tool::Options& options, Answers& answers) {
+    CheckedAnswers checked;
     try {
-        answers = readAnswers(options.answers);
+        checked = readAnswersChecked(options.answers);
     } catch (const FileError& error) {
         return fail(badInput, "cannot read " + error.file().string() + ": " + error.cause());
+    }
+    for (const AnswersFileProblem& problem : checked.problems) {
+        std::cerr << programName << ": " << page_tool::warningText(problem, options.answers)
+                  << '\n';
+    }
+    if (options.strict && !checked.problems.empty()) {
+        const std::size_t count = checked.problems.size();
+        return fail(badInput, "--strict: nothing written, for the " + std::to_string(count) +
+                                  (count == 1 ? " warning" : " warnings") + " above");
+    }
+    answers = std::move(checked.answers);
+    return success;
+}
+
+int writePage(const page_tool::Options& options) {
+    Answers answers;
+    if (const int status = readAnswersFile(options, answers); status != success) {
+        return status;
     }
     std::error_code cause;
     switch (writeDetectionPage(
@@ -51,19 +74,39 @@ int writePage(const page_tool::Options& options) {
     return pageNotWritten;
 }
 
-// --explain and --report: where the page for these answers sends its visitors.
+// --explain and --report: where the page for these answers sends its visitors, on the standard
+// output or into the file --output names.
 int showPreview(const page_tool::Options& options) {
+    // The same file under another name or through a link counts too.
+    if (std::error_code ignored;
+        options.outputNamed &&
+        std::filesystem::equivalent(options.output, options.answers, ignored)) {
+        return fail(badInput, "--output " + options.output.string() + " is the answers file; " +
+                                  "nothing was written");
+    }
     Answers answers;
-    try {
-        answers = readAnswers(options.answers);
-    } catch (const FileError& error) {
-        return fail(badInput, "cannot read " + error.file().string() + ": " + error.cause());
+    if (const int status = readAnswersFile(options, answers); status != success) {
+        return status;
     }
-    page_tool::writePreview(std::cout, options, answers);
-    if (!std::cout.flush()) {
-        return fail(pageNotWritten, "cannot write the preview to the standard output");
+    if (!options.outputNamed) {
+        page_tool::writePreview(std::cout, options, answers);
+        if (!std::cout.flush()) {
+            return fail(pageNotWritten, "cannot write the preview to the standard output");
+        }
+        return success;
     }
-    return success;
+    std::error_code cause;
+    switch (page_tool::writePreviewFile(options, answers, cause)) {
+        case PageResult::written:
+            return success;
+        case PageResult::creationFailed:
+            return fail(pageNotWritten,
+                        "cannot create " + options.output.string() + ": " + cause.message());
+        case PageResult::writeFailed:
+            return fail(pageNotWritten,
+                        "cannot write " + options.output.string() + ": " + cause.message());
+    }
+    return pageNotWritten;
 }
 
 }  // namespace
