@@ -1,5 +1,6 @@
 #include "generator/page_tool/preview.h"
 
+#include "generator/page_file.h"
 #include "generator/routing/historical_browsers.h"
 #include "generator/routing/report.h"
 
@@ -24,8 +25,23 @@ void writePreview(std::ostream& out, const Options& options, const Answers& answ
     if (options.report) {
         routing::writeReport(out, routing::historicalBrowsers(), answers, format);
     } else {
-        routing::writeExplanation(out, visitorToExplain(options), answers, format);
+        routing::writeExplanation(out, visitorToExplain(options), answers, format,
+                                  options.explain.value_or(""));
     }
+}
+
+PageResult writePreviewFile(const Options& options, const Answers& answers,
+                            std::error_code& cause) {
+    PageFile file(options.output);
+    cause = file.openError();
+    if (cause) {
+        return PageResult::creationFailed;
+    }
+    std::ostream out(&file);
+    writePreview(out, options, answers);
+    out.flush();
+    cause = file.close();
+    return cause ? PageResult::writeFailed : PageResult::written;
 }
 
 }  // namespace generator::page_tool
