@@ -13,8 +13,7 @@ std::string sample(const AnswersFileProblem& problem) {
 
 std::string describe(const AnswersFileProblem& problem) {
     const std::size_t lastLine = answerFields.size();
-    const AnswerField* field =
-        problem.line <= lastLine ? &answerFields[problem.line - 1] : nullptr;
+    const AnswerField* field = problem.line <= lastLine ? &answerFields[problem.line - 1] : nullptr;
     switch (problem.kind) {
         case AnswersFileProblemKind::endsInCarriageReturn:
             return std::string(field->label) +
@@ -30,15 +29,13 @@ std::string describe(const AnswersFileProblem& problem) {
                 problem.line == lastLine
                     ? std::string(field->label)
                     : std::string(field->label) + " to " + std::string(answerFields.back().label);
-            const std::string fileEnd = problem.line == 1
-                                            ? "the file is empty"
-                                            : "the file ends after line " +
-                                                  std::to_string(problem.line - 1);
+            const std::string fileEnd =
+                problem.line == 1 ? "the file is empty"
+                                  : "the file ends after line " + std::to_string(problem.line - 1);
             return fields + ": missing, " + fileEnd + "; left empty";
         }
         case AnswersFileProblemKind::linesAfterTheLast:
-            return "after the last answer: ignored from here on; the line holds " +
-                   sample(problem);
+            return "after the last answer: ignored from here on; the line holds " + sample(problem);
     }
     return {};
 }
