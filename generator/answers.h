@@ -35,25 +35,26 @@ struct AnswerField {
     std::string_view name;
     AnswerMember member;
     std::size_t limit;
+    std::string_view label;  // what the line holds, in the author's words
 
     // The reader takes each line with one read of this many bytes: a full-length answer and its LF.
     constexpr std::size_t chunk() const { return limit + 1; }
 };
 
 inline constexpr std::array<AnswerField, 13> answerFields{{
-    {"siteAddress", &Answers::siteAddress, 40},
-    {"baseDirectory", &Answers::baseDirectory, 60},
-    {"targetFrame", &Answers::targetFrame, 20},
-    {"pageNetscape2", &Answers::pageNetscape2, 30},
-    {"pageNetscape3", &Answers::pageNetscape3, 30},
-    {"pageNetscape4", &Answers::pageNetscape4, 30},
-    {"pageNetscape45", &Answers::pageNetscape45, 30},
-    {"pageExplorer3", &Answers::pageExplorer3, 30},
-    {"pageExplorer4", &Answers::pageExplorer4, 30},
-    {"pageExplorer5", &Answers::pageExplorer5, 30},
-    {"pageAol3", &Answers::pageAol3, 30},
-    {"pageAol4", &Answers::pageAol4, 30},
-    {"pageWebTv", &Answers::pageWebTv, 30},
+    {"siteAddress", &Answers::siteAddress, 40, "site address"},
+    {"baseDirectory", &Answers::baseDirectory, 60, "base directory"},
+    {"targetFrame", &Answers::targetFrame, 20, "target frame"},
+    {"pageNetscape2", &Answers::pageNetscape2, 30, "page for Netscape 2.0"},
+    {"pageNetscape3", &Answers::pageNetscape3, 30, "page for Netscape 3.0"},
+    {"pageNetscape4", &Answers::pageNetscape4, 30, "page for Netscape 4.0"},
+    {"pageNetscape45", &Answers::pageNetscape45, 30, "page for Netscape 4.5"},
+    {"pageExplorer3", &Answers::pageExplorer3, 30, "page for Internet Explorer 3.0"},
+    {"pageExplorer4", &Answers::pageExplorer4, 30, "page for Internet Explorer 4.0"},
+    {"pageExplorer5", &Answers::pageExplorer5, 30, "page for Internet Explorer 5.0"},
+    {"pageAol3", &Answers::pageAol3, 30, "page for AOL 3.0"},
+    {"pageAol4", &Answers::pageAol4, 30, "page for AOL 4.0"},
+    {"pageWebTv", &Answers::pageWebTv, 30, "page for WebTV 2.10"},
 }};
 
 // The longest answer the wizard writes into this field; in a constant expression, a member that

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "generator/answers_claim.h"
@@ -97,20 +99,104 @@ void writeLine(ExclusiveFile& file, std::string_view text) {
     file.write(line);
 }
 
-// Moves past the rest of a line that did not fit its chunk and returns the offset just after its
-// LF, or the end of the file.
-off_t skipRestOfLine(ExclusiveFile& file, off_t offset) {
+// The part of a line that did not fit its chunk, up to its LF or the end of the file.
+struct RestOfLine {
+    off_t next;         // the offset just after the LF, or the end of the file
+    std::size_t size;   // the bytes moved past, the LF not counted
+    std::string start;  // the first of them, at most droppedSampleSize
+};
+
+RestOfLine skipRestOfLine(ExclusiveFile& file, off_t offset) {
+    RestOfLine rest{offset, 0, {}};
     char buffer[64];
     for (;;) {
         const std::size_t got = file.read(buffer, sizeof buffer);
         const char* lineFeed = std::find(buffer, buffer + got, '\n');
+        const auto inLine = static_cast<std::size_t>(lineFeed - buffer);
+        rest.start.append(buffer, std::min(inLine, droppedSampleSize - rest.start.size()));
+        rest.size += inLine;
+        rest.next += static_cast<off_t>(inLine);
         if (lineFeed != buffer + got) {
-            return offset + (lineFeed - buffer) + 1;
+            rest.next += 1;
+            return rest;
         }
-        offset += static_cast<off_t>(got);
         if (got < sizeof buffer) {
-            return offset;
+            return rest;
         }
+    }
+}
+
+// Reads the thirteen fields by the reader's rules, noting on the way what the wizard never writes.
+Answers readFields(ExclusiveFile& file, std::vector<AnswersFileProblem>& problems) {
+    file.seek(0, SEEK_SET);
+    Answers answers;
+    std::vector<char> chunk;
+    off_t lineStart = 0;
+    std::size_t linesPresent = 0;
+    for (std::size_t index = 0; index < answerFields.size(); ++index) {
+        const AnswerField& field = answerFields[index];
+        const std::size_t line = index + 1;
+        chunk.resize(field.chunk());
+        const std::size_t got = file.read(chunk.data(), chunk.size());
+        if (got > 0) {
+            linesPresent = line;
+        }
+        const auto end = chunk.begin() + static_cast<std::ptrdiff_t>(got);
+        const auto lineFeed = std::find(chunk.begin(), end, '\n');
+        std::string& text = answers.*field.member;
+        text.assign(chunk.begin(), lineFeed);
+        if (lineFeed != end) {
+            lineStart += (lineFeed - chunk.begin()) + 1;
+            file.seek(lineStart, SEEK_SET);
+        } else if (got == chunk.size()) {
+            // A line longer than its field, which the wizard never writes: the field keeps its
+            // chunk and the next field starts after the line's LF, so it is still read right.
+            RestOfLine rest = skipRestOfLine(file, lineStart + static_cast<off_t>(got));
+            lineStart = rest.next;
+            file.seek(lineStart, SEEK_SET);
+            if (rest.size > 0) {
+                problems.push_back({AnswersFileProblemKind::lineTooLong, line, text,
+                                    std::move(rest.start), rest.size});
+                continue;
+            }
+        }
+        // Otherwise the file ended inside this line: the fields after it stay empty.
+        if (text.ends_with('\r')) {
+            problems.push_back({AnswersFileProblemKind::endsInCarriageReturn, line, text, {}, 0});
+        }
+    }
+    if (linesPresent < answerFields.size()) {
+        problems.push_back({AnswersFileProblemKind::linesMissing, linesPresent + 1, {}, {}, 0});
+    }
+    return answers;
+}
+
+// After the thirteenth line: the first line that holds more than blanks and its line end.
+void noteIgnoredLines(ExclusiveFile& file, std::vector<AnswersFileProblem>& problems) {
+    std::size_t line = answerFields.size() + 1;
+    std::optional<AnswersFileProblem> ignored;
+    char buffer[64];
+    for (std::size_t got; (got = file.read(buffer, sizeof buffer)) > 0;) {
+        for (const char c : std::string_view(buffer, got)) {
+            if (ignored) {
+                if (c == '\n') {
+                    problems.push_back(*ignored);
+                    return;
+                }
+                if (ignored->dropped.size() < droppedSampleSize) {
+                    ignored->dropped += c;
+                }
+                ++ignored->droppedSize;
+            } else if (c == '\n') {
+                ++line;
+            } else if (c != ' ' && c != '\t' && c != '\r') {
+                ignored = AnswersFileProblem{
+                    AnswersFileProblemKind::linesAfterTheLast, line, {}, std::string(1, c), 1};
+            }
+        }
+    }
+    if (ignored) {
+        problems.push_back(*ignored);
     }
 }
 
@@ -130,28 +216,16 @@ void appendAnswer(std::string_view text, const fs::path& file) {
 
 Answers readAnswers(const fs::path& file) {
     ExclusiveFile answersFile(file, O_RDONLY, "cannot read");
-    answersFile.seek(0, SEEK_SET);
-    Answers answers;
-    std::vector<char> chunk;
-    off_t lineStart = 0;
-    for (const AnswerField& field : answerFields) {
-        chunk.resize(field.chunk());
-        const std::size_t got = answersFile.read(chunk.data(), chunk.size());
-        const auto end = chunk.begin() + static_cast<std::ptrdiff_t>(got);
-        const auto lineFeed = std::find(chunk.begin(), end, '\n');
-        answers.*field.member = std::string(chunk.begin(), lineFeed);
-        if (lineFeed != end) {
-            lineStart += (lineFeed - chunk.begin()) + 1;
-            answersFile.seek(lineStart, SEEK_SET);
-        } else if (got == chunk.size()) {
-            // A line longer than its field, which the wizard never writes: the field keeps its
-            // chunk and the next field starts after the line's LF, so it is still read right.
-            lineStart = skipRestOfLine(answersFile, lineStart + static_cast<off_t>(got));
-            answersFile.seek(lineStart, SEEK_SET);
-        }
-        // Otherwise the file ended inside this line: the fields after it stay empty.
-    }
-    return answers;
+    std::vector<AnswersFileProblem> unreported;
+    return readFields(answersFile, unreported);
+}
+
+CheckedAnswers readAnswersChecked(const fs::path& file) {
+    ExclusiveFile answersFile(file, O_RDONLY, "cannot read");
+    CheckedAnswers checked;
+    checked.answers = readFields(answersFile, checked.problems);
+    noteIgnoredLines(answersFile, checked.problems);
+    return checked;
 }
 
 void deleteAnswersFile(const fs::path& file) {

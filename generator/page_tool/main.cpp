@@ -4,11 +4,13 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "generator/answers_file.h"
 #include "generator/detection_page.h"
+#include "generator/page_tool/answers_warnings.h"
 #include "generator/page_tool/options.h"
 #include "generator/page_tool/preview.h"
 #include "generator/version.h"
@@ -43,18 +45,47 @@ std::string_view whatWasLeft(PageLeftBehind leftBehind) {
     return "";
 }
 
-int writePage(const page_tool::Options& options) {
-    // The same file under another name or through a link counts too.
-    if (std::error_code ignored;
-        std::filesystem::equivalent(options.output, options.answers, ignored)) {
-        return fail(badInput, "--output " + options.output.string() + " is the answers file " +
-                                  options.answers.string() + "; nothing was written");
-    }
-    Answers answers;
+// Writing over the answers file would lose the answers; the same file under another name or
+// through a link counts too.
+bool outputIsTheAnswersFile(const page_tool::Options& options) {
+    std::error_code ignored;
+    return std::filesystem::equivalent(options.output, options.answers, ignored);
+}
+
+int refuseOutputOverAnswers(const page_tool::Options& options) {
+    return fail(badInput, "--output " + options.output.string() + " is the answers file " +
+                              options.answers.string() + "; nothing was written");
+}
+
+// Reads the answers file, with one warning on stderr for each line of it that the wizard never
+// writes. Gives `success` when the answers are to be used; under --strict a warning stops here.
+int readAnswersFile(const page_tool::Options& options, Answers& answers) {
+    CheckedAnswers checked;
     try {
-        answers = readAnswers(options.answers);
+        checked = readAnswersChecked(options.answers);
     } catch (const FileError& error) {
         return fail(badInput, "cannot read " + error.file().string() + ": " + error.cause());
+    }
+    for (const AnswersFileProblem& problem : checked.problems) {
+        std::cerr << programName << ": " << page_tool::warningText(problem, options.answers)
+                  << '\n';
+    }
+    if (options.strict && !checked.problems.empty()) {
+        const std::size_t count = checked.problems.size();
+        return fail(badInput, "--strict: nothing written, for the " + std::to_string(count) +
+                                  (count == 1 ? " warning" : " warnings") + " above");
+    }
+    answers = std::move(checked.answers);
+    return success;
+}
+
+int writePage(const page_tool::Options& options) {
+    if (outputIsTheAnswersFile(options)) {
+        return refuseOutputOverAnswers(options);
+    }
+    Answers answers;
+    if (const int status = readAnswersFile(options, answers); status != success) {
+        return status;
     }
     PageFailure failure;
     switch (writeDetectionPage(
@@ -72,19 +103,36 @@ int writePage(const page_tool::Options& options) {
     return pageNotWritten;
 }
 
-// --explain and --report: where the page for these answers sends its visitors.
+// --explain and --report: where the page for these answers sends its visitors, on the standard
+// output or into the file --output names.
 int showPreview(const page_tool::Options& options) {
+    if (options.outputNamed && outputIsTheAnswersFile(options)) {
+        return refuseOutputOverAnswers(options);
+    }
     Answers answers;
-    try {
-        answers = readAnswers(options.answers);
-    } catch (const FileError& error) {
-        return fail(badInput, "cannot read " + error.file().string() + ": " + error.cause());
+    if (const int status = readAnswersFile(options, answers); status != success) {
+        return status;
     }
-    page_tool::writePreview(std::cout, options, answers);
-    if (!std::cout.flush()) {
-        return fail(pageNotWritten, "cannot write the preview to the standard output");
+    if (!options.outputNamed) {
+        page_tool::writePreview(std::cout, options, answers);
+        if (!std::cout.flush()) {
+            return fail(pageNotWritten, "cannot write the preview to the standard output");
+        }
+        return success;
     }
-    return success;
+    PageFailure failure;
+    switch (page_tool::writePreviewFile(options, answers, failure)) {
+        case PageResult::written:
+            return success;
+        case PageResult::creationFailed:
+            return fail(pageNotWritten, "cannot create " + options.output.string() + ": " +
+                                            failure.cause.message());
+        case PageResult::writeFailed:
+            return fail(pageNotWritten, "cannot write " + options.output.string() + ": " +
+                                            failure.cause.message() + "; " +
+                                            std::string(whatWasLeft(failure.leftBehind)));
+    }
+    return pageNotWritten;
 }
 
 }  // namespace

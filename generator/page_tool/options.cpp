@@ -9,11 +9,16 @@
 namespace generator::page_tool {
 namespace {
 
-constexpr std::array<OptionDefinition, 9> definitions{{
+constexpr std::array<OptionDefinition, 10> definitions{{
     {"--answers", "FILE", "the answers file to read (default questions.txt); it is never deleted",
      [](Options& options, std::string_view value) { options.answers = value; }},
-    {"--output", "FILE", "the detection page to write (default nvoutput.htm)",
-     [](Options& options, std::string_view value) { options.output = value; }},
+    {"--output", "FILE", "the page to write (default nvoutput.htm), or the preview",
+     [](Options& options, std::string_view value) {
+         options.output = value;
+         options.outputNamed = true;
+     }},
+    {"--strict", "", "write nothing if the answers file draws a warning",
+     [](Options& options, std::string_view) { options.strict = true; }},
     {"--explain", "UA", "show where the page sends a visitor with user agent UA; writes no page",
      [](Options& options, std::string_view value) { options.explain = value; }},
     {"--app-name", "NAME", "the visitor's navigator.appName, overriding the one UA implies",
@@ -127,9 +132,14 @@ std::string usageText() {
         "agent's appVersion is what follows its first \"/\", and its appName is \"Microsoft\n"
         "Internet Explorer\" when it holds \"MSIE\" and \"Netscape\" otherwise.\n"
         "\n"
+        "A line of the answers file that the wizard never writes (a CR LF line end, a line\n"
+        "longer than its field, missing lines, text after the thirteenth line) is read all the\n"
+        "same, with one warning for each on the standard error: the line, the field and what\n"
+        "was kept. With --strict such a warning stops the tool before it writes anything.\n"
+        "\n"
         "Exit status: 0 when the page was written or the preview shown, 1 when the page could\n"
-        "not be created or written or the preview not shown, 2 for a usage error or an answers\n"
-        "file that cannot be read.\n";
+        "not be created or written or the preview not shown, 2 for a usage error, an answers\n"
+        "file that cannot be read, or a warning under --strict.\n";
     return text;
 }
 

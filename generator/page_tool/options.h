@@ -11,7 +11,9 @@ namespace generator::page_tool {
 // What the command line of navisift-page asks for.
 struct Options {
     std::filesystem::path answers;
-    std::filesystem::path output;
+    std::filesystem::path output;  // the page; with the preview, only when outputNamed
+    bool outputNamed = false;      // --output was given
+    bool strict = false;           // a problem of the answers file stops the tool
     bool help = false;
     bool version = false;
 

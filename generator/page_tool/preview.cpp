@@ -1,5 +1,6 @@
 #include "generator/page_tool/preview.h"
 
+#include "generator/page_file.h"
 #include "generator/routing/historical_browsers.h"
 #include "generator/routing/report.h"
 
@@ -24,8 +25,27 @@ void writePreview(std::ostream& out, const Options& options, const Answers& answ
     if (options.report) {
         routing::writeReport(out, routing::historicalBrowsers(), answers, format);
     } else {
-        routing::writeExplanation(out, visitorToExplain(options), answers, format);
+        routing::writeExplanation(out, visitorToExplain(options), answers, format,
+                                  options.explain.value_or(""));
     }
+}
+
+PageResult writePreviewFile(const Options& options, const Answers& answers,
+                            PageFailure& failure) {
+    PageFile file(options.output);
+    failure = {file.openError(), PageLeftBehind::nothing};
+    if (failure.cause) {
+        return PageResult::creationFailed;
+    }
+    std::ostream out(&file);
+    writePreview(out, options, answers);
+    out.flush();
+    failure.cause = file.close();
+    if (failure.cause) {
+        failure.leftBehind = file.leftBehind();
+        return PageResult::writeFailed;
+    }
+    return PageResult::written;
 }
 
 }  // namespace generator::page_tool

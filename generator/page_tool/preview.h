@@ -1,8 +1,10 @@
 #pragma once
 
 #include <ostream>
+#include <system_error>
 
 #include "generator/answers.h"
+#include "generator/detection_page.h"
 #include "generator/page_tool/options.h"
 #include "generator/routing/visitor.h"
 
@@ -14,5 +16,10 @@ routing::Visitor visitorToExplain(const Options& options);
 
 // What --explain or --report prints for these answers.
 void writePreview(std::ostream& out, const Options& options, const Answers& answers);
+
+// The same into the file --output names, through the page's own file writer: a file there is
+// replaced only once the preview is whole, and a device is written straight through. `failure`
+// says why, and what was left, when the result is a failure.
+PageResult writePreviewFile(const Options& options, const Answers& answers, PageFailure& failure);
 
 }  // namespace generator::page_tool

@@ -51,6 +51,65 @@ std::string describeRoute(const Route& route) {
     return {};
 }
 
+// The text report's lines fit this many columns; the tab-separated form keeps every line whole.
+constexpr std::size_t reportWidth = 80;
+
+// The words a wrapped line may end after: the text split at its spaces, except that a quoted
+// text stays one word, spaces and all.
+std::vector<std::string_view> wordsOf(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t start = 0;
+    bool inQuotes = false;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (inQuotes) {
+            if (c == '\\') {
+                ++at;  // an escaped quote or backslash
+            } else if (c == '"') {
+                inQuotes = false;
+            }
+        } else if (c == '"') {
+            inQuotes = true;
+        } else if (c == ' ') {
+            words.push_back(text.substr(start, at - start));
+            start = at + 1;
+        }
+    }
+    words.push_back(text.substr(start));
+    return words;
+}
+
+// Writes the text as lines of at most reportWidth columns: the first begun by `indent` spaces,
+// the others by two more. Words are kept whole where they fit a line; a longer one is cut at the
+// line's end.
+void writeWrapped(std::ostream& out, std::string_view text, std::size_t indent) {
+    std::size_t lineIndent = indent;
+    std::string line;
+    const auto endLine = [&] {
+        out << std::string(lineIndent, ' ') << line << '\n';
+        line.clear();
+        lineIndent = indent + 2;
+    };
+    for (std::string_view word : wordsOf(text)) {
+        if (!line.empty() && lineIndent + line.size() + 1 + word.size() > reportWidth) {
+            endLine();
+        }
+        if (!line.empty()) {
+            line += ' ';
+        }
+        while (lineIndent + line.size() + word.size() > reportWidth) {
+            const std::size_t fits = reportWidth - lineIndent - line.size();
+            line += word.substr(0, fits);
+            word.remove_prefix(fits);
+            endLine();
+        }
+        line += word;
+    }
+    if (!line.empty()) {
+        endLine();
+    }
+}
+
 std::string tsvField(std::string_view text) {
     std::string field;
     for (const char c : text) {
@@ -119,8 +178,8 @@ std::string quoted(std::string_view text) {
 }
 
 void writeExplanation(std::ostream& out, const Visitor& visitor, const Answers& answers,
-                      ReportFormat format) {
-    const RoutedVisitor routed{"", "", visitor, routeVisitor(visitor, answers)};
+                      ReportFormat format, std::string_view userAgent) {
+    const RoutedVisitor routed{userAgent, "", visitor, routeVisitor(visitor, answers)};
     if (format == ReportFormat::tsv) {
         out << tsvHeader << '\n';
         writeTsvLine(out, routed);
@@ -148,10 +207,6 @@ void writeReport(std::ostream& out, std::span<const KnownBrowser> browsers, cons
         }
         return;
     }
-    std::size_t nameWidth = 0;
-    for (const RoutedVisitor& r : routed) {
-        nameWidth = std::max(nameWidth, r.name.size());
-    }
     std::string summary;
     for (const OutcomeText& text : outcomeTexts) {
         const auto count = std::ranges::count(
@@ -163,9 +218,8 @@ void writeReport(std::ostream& out, std::span<const KnownBrowser> browsers, cons
         out << text.heading << " (" << count << "):\n";
         for (const RoutedVisitor& r : routed) {
             if (r.route.outcome == text.outcome) {
-                std::string name(r.name);
-                name.resize(nameWidth, ' ');
-                out << "  " << name << "  " << describeRoute(r.route) << '\n';
+                writeWrapped(out, r.name, 2);
+                writeWrapped(out, describeRoute(r.route), 4);
             }
         }
     }

@@ -30,10 +30,13 @@ std::string_view outcomeWord(Outcome outcome);
 std::string quoted(std::string_view text);
 
 // The preview of one visitor: the two values it was given, the test that decides, and the outcome.
+// The user agent, when the visitor was given by one, fills the browser column of the tsv form.
 void writeExplanation(std::ostream& out, const Visitor& visitor, const Answers& answers,
-                      ReportFormat format);
+                      ReportFormat format, std::string_view userAgent = {});
 
-// Every browser of the list, one line each, grouped by outcome, and a summary count.
+// Every browser of the list, grouped by outcome, and a summary count. In the text form each
+// browser's name stands on a line of its own with its route below, wrapped to 80 columns; in the
+// tsv form each browser is one line, whatever its length.
 void writeReport(std::ostream& out, std::span<const KnownBrowser> browsers, const Answers& answers,
                  ReportFormat format);
 

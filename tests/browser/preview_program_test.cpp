@@ -66,6 +66,50 @@ TEST_F(PreviewProgramTest, ReportEndsWithItsCount) {
     EXPECT_FALSE(fs::exists(folder_ / "nvoutput.htm"));
 }
 
+TEST_F(PreviewProgramTest, ExplainAsTsvNamesTheUserAgentAsItsBrowser) {
+    ASSERT_EQ(run("--explain 'Mozilla/2.0 (Win95; I)' --format tsv"), 0);
+    const std::string tsv = read("stdout.txt");
+    EXPECT_NE(tsv.find("\nMozilla/2.0 (Win95; I)\tNetscape\t2.0 (Win95; I)\t1\topen\t"),
+              std::string::npos)
+        << tsv;
+}
+
+TEST_F(PreviewProgramTest, OutputTakesThePreviewInsteadOfTheStandardOutput) {
+    for (const std::string preview :
+         {"--report", "--report --format tsv", "--explain Mozilla/4.5"}) {
+        ASSERT_EQ(run(preview), 0) << preview;
+        const std::string printed = read("stdout.txt");
+        ASSERT_EQ(run(preview + " --output preview.txt"), 0) << preview;
+        EXPECT_EQ(read("stdout.txt"), "") << preview;
+        EXPECT_EQ(read("preview.txt"), printed) << preview;
+        EXPECT_FALSE(fs::exists(folder_ / "nvoutput.htm")) << preview;
+    }
+}
+
+TEST_F(PreviewProgramTest, OutputThatCannotTakeThePreviewFails) {
+    const std::string answers = read("questions.txt");
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"--report --output questions.txt", 2, "--output questions.txt is the answers file"},
+        {"--report --output ./questions.txt", 2, "is the answers file"},
+        {"--report --output /dev/full", 1, "cannot write /dev/full: No space left on device"},
+        {"--report --output gone/report.txt", 1, "cannot create gone/report.txt"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(run(c.arguments), c.status) << c.arguments;
+        EXPECT_NE(read("stderr.txt").find(c.message), std::string::npos)
+            << c.arguments << ": " << read("stderr.txt");
+        EXPECT_EQ(read("stdout.txt"), "") << c.arguments;
+        EXPECT_EQ(read("questions.txt"), answers) << c.arguments;
+    }
+    // A failed write removes nothing, least of all a device.
+    EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+
 TEST_F(PreviewProgramTest, FailuresAreReportedInTheExitStatus) {
     struct Case {
         std::string arguments;

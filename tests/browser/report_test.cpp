@@ -33,15 +33,19 @@ TEST(ReportTest, TextGroupsByOutcomeAndCounts) {
     writeReport(out, browsers, siteAnswers(), ReportFormat::text);
     EXPECT_EQ(out.str(),
               "Sent to a page (2):\n"
-              "  IE 5.0b1      row 26 (Internet Explorer 5.0b1): opens "
-              "\"http://www.example.org/e5.html\" in \"_self\"\n"
-              "  Netscape 4.0  row 21 (Netscape 4.0 and every other 4.0 version): opens "
-              "\"http://www.example.org/n4.html\" in \"_self\"\n"
+              "  IE 5.0b1\n"
+              "    row 26 (Internet Explorer 5.0b1): opens \"http://www.example.org/e5.html\" in\n"
+              "      \"_self\"\n"
+              "  Netscape 4.0\n"
+              "    row 21 (Netscape 4.0 and every other 4.0 version): opens\n"
+              "      \"http://www.example.org/n4.html\" in \"_self\"\n"
               "Nothing happens (1):\n"
-              "  Netscape 4.6  row 6 (Netscape 4 family) holds and none of its nested tests "
-              "does: nothing happens\n"
+              "  Netscape 4.6\n"
+              "    row 6 (Netscape 4 family) holds and none of its nested tests does: nothing\n"
+              "      happens\n"
               "Unknown-browser alert (1):\n"
-              "  Chrome 120    no test holds: the alert \"You are Using a Unknown Browser\"\n"
+              "  Chrome 120\n"
+              "    no test holds: the alert \"You are Using a Unknown Browser\"\n"
               "4 browsers: 2 sent to a page, 1 get nothing, 1 get the alert\n");
 }
 
@@ -50,8 +54,48 @@ TEST(ReportTest, TextLeavesOutEmptyGroupsButCountsThem) {
     writeReport(out, std::span(browsers).first(1), siteAnswers(), ReportFormat::text);
     EXPECT_EQ(out.str(),
               "Unknown-browser alert (1):\n"
-              "  Chrome 120  no test holds: the alert \"You are Using a Unknown Browser\"\n"
+              "  Chrome 120\n"
+              "    no test holds: the alert \"You are Using a Unknown Browser\"\n"
               "1 browser: 0 sent to a page, 0 get nothing, 1 get the alert\n");
+}
+
+// Every byte of the text but its spaces and line ends, to compare a wrapped text with its source.
+std::string withoutSpaces(std::string_view text) {
+    std::string kept;
+    for (const char c : text) {
+        if (c != ' ' && c != '\n') {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+TEST(ReportTest, TextFitsEightyColumnsAndLosesNothing) {
+    // The longest answers there are, with spaces inside the quoted texts, and a long name.
+    Answers answers;
+    for (const AnswerField& field : answerFields) {
+        answers.*field.member = std::string(field.limit - 4, 'w') + " \"x\"";
+    }
+    const KnownBrowser longNamed[] = {
+        {"A browser whose name alone is longer than the eighty columns of an ordinary terminal",
+         "Netscape", "4.5 [en] (WinNT; I)", "a list"},
+        {"Netscape 4.6", "Netscape", "4.6 [en] (Win98; I)", "a list"},
+    };
+    std::ostringstream report;
+    writeReport(report, longNamed, answers, ReportFormat::text);
+    std::istringstream lines(report.str());
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LE(line.size(), 80u) << line;
+    }
+    for (const KnownBrowser& browser : longNamed) {
+        std::ostringstream explanation;
+        writeExplanation(explanation, browser.visitor(), answers, ReportFormat::text);
+        const std::string route = explanation.str().substr(explanation.str().find('\n') + 1);
+        EXPECT_NE(
+            withoutSpaces(report.str()).find(withoutSpaces(browser.name) + withoutSpaces(route)),
+            std::string::npos)
+            << browser.name;
+    }
 }
 
 TEST(ReportTest, TsvHasOneEscapedLinePerBrowser) {
@@ -96,7 +140,16 @@ TEST(ReportTest, ExplanationNamesTheValuesTheTestAndTheOutcome) {
     }
 }
 
-TEST(ReportTest, ExplanationAsTsvIsTheReportsLineWithoutBrowser) {
+TEST(ReportTest, ExplanationAsTsvIsTheReportsLineWithTheUserAgentAsBrowser) {
+    std::ostringstream out;
+    writeExplanation(out, {"Netscape", "2.0 (Win95; I)"}, siteAnswers(), ReportFormat::tsv,
+                     "Mozilla/2.0 (Win95; I)");
+    EXPECT_EQ(out.str(), std::string(tsvHeader) +
+                             "\nMozilla/2.0 (Win95; I)\tNetscape\t2.0 (Win95; I)\t1\topen\t"
+                             "http://www.example.org/\t_self\t\t\n");
+}
+
+TEST(ReportTest, ExplanationAsTsvWithoutUserAgentLeavesTheBrowserEmpty) {
     std::ostringstream out;
     writeExplanation(out, {"Netscape", "2.0 (Win95; I)"}, siteAnswers(), ReportFormat::tsv);
     EXPECT_EQ(out.str(), std::string(tsvHeader) +

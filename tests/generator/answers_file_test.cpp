@@ -14,6 +14,13 @@
 #include "tests/support/test_names.h"
 
 namespace generator {
+
+void PrintTo(const AnswersFileProblem& problem, std::ostream* out) {
+    *out << "{kind " << static_cast<int>(problem.kind) << ", line " << problem.line << ", kept \""
+         << problem.kept << "\", dropped \"" << problem.dropped << "\" of " << problem.droppedSize
+         << "}";
+}
+
 namespace {
 
 using testing::readBytes;
@@ -54,41 +61,102 @@ struct ReaderCase {
     std::string name;
     std::string bytes;
     std::vector<std::string> fields;
+    std::vector<AnswersFileProblem> problems;  // what the checked reading notes besides
 };
+
+AnswersFileProblem crAt(std::size_t line, std::string kept) {
+    return {AnswersFileProblemKind::endsInCarriageReturn, line, std::move(kept), {}, 0};
+}
+
+AnswersFileProblem cutAt(std::size_t line, std::string kept, std::string dropped,
+                         std::size_t droppedSize) {
+    return {AnswersFileProblemKind::lineTooLong, line, std::move(kept), std::move(dropped),
+            droppedSize};
+}
+
+AnswersFileProblem missingFrom(std::size_t line) {
+    return {AnswersFileProblemKind::linesMissing, line, {}, {}, 0};
+}
+
+AnswersFileProblem ignoredFrom(std::size_t line, std::string dropped, std::size_t droppedSize) {
+    return {AnswersFileProblemKind::linesAfterTheLast, line, {}, std::move(dropped), droppedSize};
+}
 
 std::vector<ReaderCase> readerCases() {
     const std::string overLong(100, 'x');
     std::vector<std::string> extraLines = thirteenLines;
     extraLines.push_back("a fourteenth line");
     extraLines.push_back("and a fifteenth");
+    std::vector<std::string> crLines;
+    std::vector<AnswersFileProblem> crProblems;
+    for (const std::string& line : thirteenLines) {
+        crLines.push_back(line + '\r');
+        crProblems.push_back(crAt(crLines.size(), crLines.back()));
+    }
     return {
-        {"thirteen lines", linesOf(thirteenLines), thirteenLines},
-        {"every answer at full length", linesOf(fullLengthFields()), fullLengthFields()},
-        {"an empty file", "", {}},
-        {"empty lines", "www.example.org\n\n\nns2.html\n", {"www.example.org", "", "", "ns2.html"}},
-        {"a file that ends early", "www.example.org\n/site/\n", {"www.example.org", "/site/"}},
+        {"thirteen lines", linesOf(thirteenLines), thirteenLines, {}},
+        {"every answer at full length", linesOf(fullLengthFields()), fullLengthFields(), {}},
+        {"an empty file", "", {}, {missingFrom(1)}},
+        {"empty lines",
+         "www.example.org\n\n\nns2.html\n",
+         {"www.example.org", "", "", "ns2.html"},
+         {missingFrom(5)}},
+        {"a file that ends early",
+         "www.example.org\n/site/\n",
+         {"www.example.org", "/site/"},
+         {missingFrom(3)}},
         {"a last line without LF",
          "www.example.org\n/site/\nframe",
-         {"www.example.org", "/site/", "frame"}},
+         {"www.example.org", "/site/", "frame"},
+         {missingFrom(4)}},
+        {"thirteen lines, the last without LF",
+         linesOf(thirteenLines).substr(0, linesOf(thirteenLines).size() - 1),
+         thirteenLines,
+         {}},
         {"a last line without LF, longer than its field",
          "site\n/site/\n" + std::string(30, 'f'),
-         {"site", "/site/", std::string(21, 'f')}},
+         {"site", "/site/", std::string(21, 'f')},
+         {cutAt(3, std::string(21, 'f'), std::string(9, 'f'), 9), missingFrom(4)}},
         {"CR before LF",
          "www.example.org\r\n/site/\r\n_self\r\n",
-         {"www.example.org\r", "/site/\r", "_self\r"}},
+         {"www.example.org\r", "/site/\r", "_self\r"},
+         {crAt(1, "www.example.org\r"), crAt(2, "/site/\r"), crAt(3, "_self\r"), missingFrom(4)}},
+        {"CR LF after every one of thirteen lines", linesOf(crLines), crLines, crProblems},
         {"CR after a full-length answer",
          std::string(40, 's') + "\r\n/site/\n",
-         {std::string(40, 's') + "\r", "/site/"}},
-        {"lines after the thirteenth", linesOf(extraLines), thirteenLines},
+         {std::string(40, 's') + "\r", "/site/"},
+         {crAt(1, std::string(40, 's') + "\r"), missingFrom(3)}},
+        {"lines after the thirteenth",
+         linesOf(extraLines),
+         thirteenLines,
+         {ignoredFrom(14, "a fourteenth line", 17)}},
+        {"blank lines after the thirteenth",
+         linesOf(thirteenLines) + "\n \t\r\n\n",
+         thirteenLines,
+         {}},
+        {"text after blank lines after the thirteenth",
+         linesOf(thirteenLines) + "\n\r\n  " + overLong + "\nmore\n",
+         thirteenLines,
+         {ignoredFrom(16, overLong.substr(0, droppedSampleSize), 100)}},
         {"a line longer than its field",
          "www.example.org\n" + overLong + "\n_self\nns2.html\n",
-         {"www.example.org", overLong.substr(0, 61), "_self", "ns2.html"}},
+         {"www.example.org", overLong.substr(0, 61), "_self", "ns2.html"},
+         {cutAt(2, overLong.substr(0, 61), overLong.substr(0, droppedSampleSize), 39),
+          missingFrom(5)}},
+        {"a line one longer than its field's limit is kept whole",
+         std::string(41, 's') + "\n/site/\n",
+         {std::string(41, 's'), "/site/"},
+         {missingFrom(3)}},
         {"a line far longer than its field",
          std::string(1000, 'y') + "\n/site/\n",
-         {std::string(41, 'y'), "/site/"}},
+         {std::string(41, 'y'), "/site/"},
+         {cutAt(1, std::string(41, 'y'), std::string(droppedSampleSize, 'y'), 959),
+          missingFrom(3)}},
         {"an over-long last line without LF",
          "www.example.org\n" + overLong,
-         {"www.example.org", overLong.substr(0, 61)}},
+         {"www.example.org", overLong.substr(0, 61)},
+         {cutAt(2, overLong.substr(0, 61), overLong.substr(0, droppedSampleSize), 39),
+          missingFrom(3)}},
     };
 }
 
@@ -102,6 +170,14 @@ TEST_P(ReaderTest, ReadsEachLineIntoItsField) {
     const ScratchFolder folder;
     writeBytes(folder / "questions.txt", GetParam().bytes);
     EXPECT_EQ(readAnswers(folder / "questions.txt"), answersOf(GetParam().fields));
+}
+
+TEST_P(ReaderTest, TheCheckedReadingGivesTheSameAnswersAndNotesEachProblem) {
+    const ScratchFolder folder;
+    writeBytes(folder / "questions.txt", GetParam().bytes);
+    const CheckedAnswers checked = readAnswersChecked(folder / "questions.txt");
+    EXPECT_EQ(checked.answers, answersOf(GetParam().fields));
+    EXPECT_EQ(checked.problems, GetParam().problems);
 }
 
 INSTANTIATE_TEST_SUITE_P(AnswersFile, ReaderTest, ::testing::ValuesIn(readerCases()),

@@ -44,6 +44,20 @@ TEST(PageToolCommandLine, ParsesEveryFormOrSaysWhatIsWrong) {
     }
 }
 
+TEST(PageToolCommandLine, StrictAndANamedOutputAreNoted) {
+    const std::vector<std::string_view> plain;
+    const ParsedCommandLine defaults = parseCommandLine(plain);
+    EXPECT_FALSE(defaults.options.strict);
+    EXPECT_FALSE(defaults.options.outputNamed);
+
+    const std::vector<std::string_view> arguments{"--strict", "--report", "--output", "r.txt"};
+    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_TRUE(parsed.options.strict);
+    EXPECT_TRUE(parsed.options.outputNamed);
+    EXPECT_EQ(parsed.options.output, "r.txt");
+}
+
 TEST(PageToolCommandLine, HelpListsEveryOption) {
     const std::string usage = usageText();
     for (const OptionDefinition& definition : optionDefinitions()) {
