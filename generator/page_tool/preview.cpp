@@ -30,8 +30,7 @@ void writePreview(std::ostream& out, const Options& options, const Answers& answ
     }
 }
 
-PageResult writePreviewFile(const Options& options, const Answers& answers,
-                            PageFailure& failure) {
+PageResult writePreviewFile(const Options& options, const Answers& answers, PageFailure& failure) {
     PageFile file(options.output);
     failure = {file.openError(), PageLeftBehind::nothing};
     if (failure.cause) {
