@@ -34,20 +34,21 @@ constexpr std::array<Replacement, 2> attributeReplacements{{
     {'"', "&quot;"},
 }};
 
-// \uXXXX, with four lowercase hexadecimal digits: every character of Windows-1252 lies in the
-// Basic Multilingual Plane.
-std::string unicodeEscape(char32_t character) {
+// Adds \uXXXX with four lowercase hexadecimal digits: every character of Windows-1252 lies in
+// the Basic Multilingual Plane.
+void appendUnicodeEscape(std::string& text, char32_t character) {
     constexpr std::string_view digits = "0123456789abcdef";
-    std::string escape = "\\u";
+    text += "\\u";
     for (int shift = 12; shift >= 0; shift -= 4) {
-        escape += digits[(character >> shift) & 0xF];
+        text += digits[(character >> shift) & 0xF];
     }
-    return escape;
 }
 
-// &#NNNN; with the decimal number of the character.
-std::string characterReference(char32_t character) {
-    return "&#" + std::to_string(static_cast<std::uint32_t>(character)) + ";";
+// Adds &#NNNN; with the decimal number of the character.
+void appendCharacterReference(std::string& text, char32_t character) {
+    text += "&#";
+    text += std::to_string(static_cast<std::uint32_t>(character));
+    text += ';';
 }
 
 template <std::size_t size>
@@ -76,7 +77,7 @@ std::string escapeScriptString(std::string_view text) {
         } else if (isPrintableAscii(static_cast<unsigned char>(c))) {
             escaped += c;
         } else {
-            escaped += unicodeEscape(characterOf(c));
+            appendUnicodeEscape(escaped, characterOf(c));
         }
     }
     return escaped;
@@ -91,7 +92,7 @@ std::string escapeAttributeValue(std::string_view text) {
         } else if (isPrintableAscii(static_cast<unsigned char>(c))) {
             escaped += c;
         } else {
-            escaped += characterReference(characterOf(c));
+            appendCharacterReference(escaped, characterOf(c));
         }
     }
     return escaped;
