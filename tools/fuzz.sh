@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each on its seed corpus, one after the other.
 #
-#   tools/fuzz.sh [--seconds N]     each target N seconds (default 20), with AddressSanitizer and
-#                                   UndefinedBehaviorSanitizer: the brief run CI makes
-#   tools/fuzz.sh --long [--runs N] each target N executions (default 10000000), with
-#                                   UndefinedBehaviorSanitizer alone, which runs about four times
-#                                   as fast
+#   tools/fuzz.sh [--seconds N] [TARGET...]     each target N seconds (default 20), with
+#                                               AddressSanitizer and UndefinedBehaviorSanitizer:
+#                                               the brief run CI makes
+#   tools/fuzz.sh --long [--runs N] [TARGET...] each target N executions (default 10000000), with
+#                                               UndefinedBehaviorSanitizer alone, which runs about
+#                                               four times as fast
+#
+# The targets are answers_file_fuzzer, detection_page_fuzzer and pictures_fuzzer; all of them
+# when none is named.
 #
 # Seeds come from tests/fuzz/corpus and res/pictures and are never written to; what the fuzzer
 # finds is kept in BUILD/corpus/TARGET for the next run, a failing input in BUILD/failures/TARGET.
@@ -15,12 +19,14 @@ cd "$(dirname "$0")/.."
 
 preset=fuzz
 limit=(-max_total_time=20)
+chosen=()
 while (($#)); do
     case "$1" in
         --seconds) limit=(-max_total_time="$2"); shift 2 ;;
         --long) preset=fuzz-long; limit=(-runs=10000000); shift ;;
         --runs) limit=(-runs="$2"); shift 2 ;;
-        *) echo "usage: tools/fuzz.sh [--long] [--seconds N | --runs N]" >&2; exit 2 ;;
+        *_fuzzer) chosen+=("$1"); shift ;;
+        *) echo "usage: tools/fuzz.sh [--long] [--seconds N | --runs N] [TARGET...]" >&2; exit 2 ;;
     esac
 done
 
@@ -38,6 +44,9 @@ targets=(
 failed=()
 for entry in "${targets[@]}"; do
     read -r target max_len seeds <<<"$entry"
+    if ((${#chosen[@]})) && [[ " ${chosen[*]} " != *" $target "* ]]; then
+        continue
+    fi
     corpus="$build/corpus/$target"
     failures="$build/failures/$target"
     log="$build/$target.log"
