@@ -17,8 +17,8 @@
 namespace {
 
 using generator::AnswerField;
-using generator::Answers;
 using generator::answerFields;
+using generator::Answers;
 
 // The reader's rules, one line at a time: a field takes the bytes before its line's LF; a line
 // longer than the field's chunk gives the whole chunk and the next field starts after its LF; a

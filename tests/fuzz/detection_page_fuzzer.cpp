@@ -208,8 +208,8 @@ void checkLink(std::string_view line, const std::string& pagePath, const Answers
     const std::u32string target = reader.attributeValue();
     reader.expect(">");
     reader.expectEnd();
-    if (address != asWindows1252("http://" + answers.siteAddress + answers.baseDirectory +
-                                 pagePath) ||
+    if (address !=
+            asWindows1252("http://" + answers.siteAddress + answers.baseDirectory + pagePath) ||
         target != asWindows1252(answers.targetFrame)) {
         failBecause("a link holds other text than the answers", line);
     }

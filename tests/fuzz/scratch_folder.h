@@ -13,9 +13,9 @@ namespace fuzzing {
 class ScratchFolder {
   public:
     ScratchFolder() {
-        const std::filesystem::path base =
-            std::filesystem::is_directory("/dev/shm") ? "/dev/shm"
-                                                      : std::filesystem::temp_directory_path();
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                               ? "/dev/shm"
+                                               : std::filesystem::temp_directory_path();
         std::string name = (base / "navisift-fuzz-XXXXXX").string();
         if (::mkdtemp(name.data()) == nullptr) {
             std::abort();

@@ -4,10 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
+
+#include "generator/answers.h"
+#include "generator/detection_page.h"
 
 namespace generator {
 namespace {
+
+bool isOutsidePrintableAscii(char c) {
+    return c < 0x20 || c > 0x7E;
+}
 
 struct EscapeCase {
     std::string text;
@@ -53,10 +62,32 @@ TEST(Escaping, NoByteLeavesAnythingButPrintableAscii) {
     }
     for (const std::string& escaped :
          {escapeScriptString(everyByte), escapeAttributeValue(everyByte)}) {
-        for (const char c : escaped) {
-            EXPECT_TRUE(c >= 0x20 && c <= 0x7E) << static_cast<int>(static_cast<unsigned char>(c));
-        }
+        EXPECT_EQ(std::ranges::find_if(escaped, isOutsidePrintableAscii), escaped.end()) << escaped;
     }
+}
+
+// Every answer holds every byte, in an order that puts each byte before a quote and a backslash
+// once: the page still holds nothing but printable ASCII and its CR LF line ends.
+TEST(Escaping, ThePageOfAnyAnswersIsPrintableAscii) {
+    std::string hostile;
+    for (int byte = 0; byte < 256; ++byte) {
+        hostile += static_cast<char>(byte);
+        hostile += byte % 2 == 0 ? "\\" : "\"";
+    }
+    Answers answers;
+    for (const AnswerField& field : answerFields) {
+        answers.*field.member = hostile;
+    }
+    std::ostringstream page;
+    writeDetectionPageText(page, answers, [](int) {});
+    std::string text = page.str();
+    EXPECT_NE(text.find("\r\nopen(\"http://\\u0000\\\\\\u0001\\\"\\u0002\\\\"), std::string::npos);
+    EXPECT_NE(text.find("\r\n<a href=\"http://&#0;\\&#1;&quot;&#2;\\"), std::string::npos);
+    for (std::size_t lineEnd; (lineEnd = text.find("\r\n")) != std::string::npos;) {
+        text.erase(lineEnd, 2);
+    }
+    const auto outside = std::ranges::find_if(text, isOutsidePrintableAscii);
+    EXPECT_EQ(outside, text.end()) << "at " << (outside - text.begin());
 }
 
 }  // namespace
