@@ -68,10 +68,10 @@ std::string escapeScriptString(std::string_view text) {
     escaped.reserve(text.size());
     for (std::size_t at = 0; at < text.size(); ++at) {
         const char c = text[at];
-        const std::string_view rest = text.substr(at);
         if (const Replacement* replacement = findReplacement(scriptReplacements, c)) {
             escaped += replacement->text;
-        } else if (rest.starts_with("</") || rest.starts_with("<!--")) {
+        } else if (c == '<' &&
+                   (text.substr(at).starts_with("</") || text.substr(at).starts_with("<!--"))) {
             // "<\/" and "<\!--" read as the same text inside the literal.
             escaped += "<\\";
         } else if (isPrintableAscii(static_cast<unsigned char>(c))) {
