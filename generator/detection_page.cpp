@@ -58,6 +58,13 @@ void writeTail(std::ostream& page, const Answers& answers) {
 
 }  // namespace
 
+void writeDetectionPageText(std::ostream& page, const Answers& answers,
+                            const SetProgress& setProgress) {
+    writeHead(page);
+    writeTestChain(page, answers, setProgress);
+    writeTail(page, answers);
+}
+
 PageResult writeDetectionPage(const Answers& answers, const SetProgress& setProgress,
                               const std::filesystem::path& file, PageFailure& failure) {
     failure = {};
@@ -67,9 +74,7 @@ PageResult writeDetectionPage(const Answers& answers, const SetProgress& setProg
         return PageResult::creationFailed;
     }
     std::ostream page(&pageFile);
-    writeHead(page);
-    writeTestChain(page, answers, setProgress);
-    writeTail(page, answers);
+    writeDetectionPageText(page, answers, setProgress);
     failure.cause = pageFile.close();
     if (failure.cause) {
         failure.leftBehind = pageFile.leftBehind();

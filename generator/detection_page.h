@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string_view>
 #include <system_error>
 
@@ -34,5 +35,9 @@ PageResult writeDetectionPage(const Answers& answers, const SetProgress& setProg
 // The same, also telling why when the result is a failure.
 PageResult writeDetectionPage(const Answers& answers, const SetProgress& setProgress,
                               const std::filesystem::path& file, PageFailure& failure);
+
+// The page's text alone, to any stream: what `writeDetectionPage` puts in the file.
+void writeDetectionPageText(std::ostream& page, const Answers& answers,
+                            const SetProgress& setProgress);
 
 }  // namespace generator

@@ -9,7 +9,7 @@ mode=(-i)
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 else  # an unpacked copy: the source folders, without any build tree
-    mapfile -t sources < <(find app bench generator info res tests tools ui wizard \
+    mapfile -t sources < <(find app bench codepage generator info res tests tools ui wizard \
         -name node_modules -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
 fi
 clang-format "${mode[@]}" "${sources[@]}"

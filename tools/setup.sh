@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 debian_packages=(cmake ninja-build ccache g++ libgtest-dev libgmock-dev libbenchmark-dev
-    libncurses-dev tmux chromium clang-format)
+    libncurses-dev tmux chromium clang-format clang libclang-rt-dev)
 missing=()
 for package in "${debian_packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

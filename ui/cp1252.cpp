@@ -1,6 +1,6 @@
 #include "ui/cp1252.h"
 
-#include <array>
+#include "codepage/windows_1252.h"
 
 namespace ui::cp1252 {
 
@@ -8,31 +8,21 @@ namespace {
 
 constexpr char32_t noCharacter = 0xFFFD;
 
-// Bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
-constexpr std::array<char32_t, 32> highControls{
-    0x20AC,      noCharacter, 0x201A, 0x0192, 0x201E, 0x2026,      0x2020, 0x2021,       // 80
-    0x02C6,      0x2030,      0x0160, 0x2039, 0x0152, noCharacter, 0x017D, noCharacter,  // 88
-    noCharacter, 0x2018,      0x2019, 0x201C, 0x201D, 0x2022,      0x2013, 0x2014,       // 90
-    0x02DC,      0x2122,      0x0161, 0x203A, 0x0153, noCharacter, 0x017E, 0x0178,       // 98
-};
-
 }  // namespace
 
+// The toolkit draws the five bytes without a character as the replacement character, and no
+// typed character turns into them.
 char32_t toUnicode(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F)
-        return highControls[byte - 0x80];
-    return byte;
+    if (codepage::isUnassignedInWindows1252(byte))
+        return noCharacter;
+    return codepage::windows1252ToUnicode(byte);
 }
 
 std::optional<unsigned char> fromUnicode(char32_t codePoint) {
-    if (codePoint == noCharacter)
+    const std::optional<unsigned char> byte = codepage::unicodeToWindows1252(codePoint);
+    if (byte && codepage::isUnassignedInWindows1252(*byte))
         return std::nullopt;
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
-        return static_cast<unsigned char>(codePoint);
-    for (std::size_t i = 0; i < highControls.size(); ++i)
-        if (highControls[i] == codePoint)
-            return static_cast<unsigned char>(0x80 + i);
-    return std::nullopt;
+    return byte;
 }
 
 std::u32string toUnicode(std::string_view text) {

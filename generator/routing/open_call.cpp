@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <optional>
 
+#include "codepage/windows_1252.h"
+
 namespace generator::routing {
 namespace {
 
@@ -98,6 +100,16 @@ class LineReader {
         return value;
     }
 
+    // The answers' byte for a character the browser holds: the page's text is Windows-1252.
+    char byteFor(int codePoint) const {
+        const std::optional<unsigned char> byte =
+            codepage::unicodeToWindows1252(static_cast<char32_t>(codePoint));
+        if (!byte) {
+            fail("a character outside Windows-1252");
+        }
+        return static_cast<char>(*byte);
+    }
+
     // The character after a backslash, and what follows it when the escape is longer.
     char escapedCharacter() {
         struct Single {
@@ -113,14 +125,10 @@ class LineReader {
             }
         }
         if (c == 'x') {
-            return static_cast<char>(hexDigits(2));
+            return byteFor(hexDigits(2));
         }
         if (c == 'u') {
-            const int unit = hexDigits(4);
-            if (unit > 0xFF) {
-                fail("a character beyond 8 bits");
-            }
-            return static_cast<char>(unit);
+            return byteFor(hexDigits(4));
         }
         if (c >= '0' && c <= '7') {
             // An old-style octal escape: up to three digits while the value stays below 256.
@@ -130,7 +138,7 @@ class LineReader {
                 value = value * 8 + *digit(8);
                 ++at_;
             }
-            return static_cast<char>(value);
+            return byteFor(value);
         }
         if (c == '\r' || c == '\n') {
             fail("a line continuation");

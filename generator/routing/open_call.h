@@ -22,7 +22,8 @@ class MalformedOpenLine : public std::runtime_error {
 };
 
 // Reads a chain's open line, `open("address","target");` or `open ("address","target");`, the way
-// a browser does: each literal's escape sequences become the characters they stand for. The
+// a browser does: each literal's escape sequences become the characters they stand for, and each
+// character the Windows-1252 byte of the answers that stands for it (\u20ac is 0x80). The
 // preview reads the page's own line, so that it shows what the page does, not what it meant to.
 OpenCall readOpenLine(std::string_view line);
 

@@ -25,6 +25,8 @@ TEST(OpenCallTest, ResolvesEscapesInBothLiterals) {
           ""}},
         {R"(open("\101\1012\400","");)", {"AA2 0", ""}},
         {R"(open("it's","");)", {"it's", ""}},
+        // Characters as the Windows-1252 bytes that stand for them, the five C1 controls too.
+        {R"(open("\u20ac\u0081\u00e9\xff\u2122","\u0178");)", {"\x80\x81\xe9\xff\x99", "\x9f"}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(readOpenLine(c.line), c.expected) << c.line;
@@ -41,6 +43,9 @@ TEST(OpenCallTest, RejectsLinesThatAreNoOpenCall) {
         "open(\"http://site/\n\",\"_self\");",
         R"(open("\x4","");)",
         R"(open("\u0100","");)",
+        R"(open("\u0080","");)",
+        R"(open("\x9f","");)",
+        R"(open("\u4e2d","");)",
         R"(open("abc)",
         R"(open("abc\)",
     };

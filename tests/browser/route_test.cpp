@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "tests/support/test_names.h"
@@ -201,6 +202,22 @@ TEST(RouteTest, OpenReceivesTheJoinedAnswersWhateverTheyHold) {
             << "row " << test.row;
         EXPECT_EQ(call.target, answers.targetFrame) << "row " << test.row;
     }
+}
+
+// Every byte an answer may hold reaches `open` as itself, through the escapes of the page.
+TEST(RouteTest, OpenReceivesEveryByteOfTheAnswers) {
+    std::string everyByte;
+    for (int byte = 0; byte < 256; ++byte) {
+        everyByte += static_cast<char>(byte);
+    }
+    Answers answers;
+    answers.siteAddress = everyByte;
+    answers.targetFrame = everyByte;
+    const auto opensAPage = [](const BrowserTest& test) { return test.kind == TestKind::single; };
+    const OpenCall call =
+        readOpenLine(openLine(*std::ranges::find_if(browserTests, opensAPage), answers));
+    EXPECT_EQ(call.address, "http://" + everyByte);
+    EXPECT_EQ(call.target, everyByte);
 }
 
 TEST(RouteTest, EmptyAnswersOpenTheBareScheme) {

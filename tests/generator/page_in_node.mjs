@@ -149,7 +149,9 @@ const visitorOf = {
 
 // Fallback links: the address and target each opens, with attribute references decoded.
 function fallbackLinks(page) {
-    const decode = (text) => text.replaceAll('&quot;', '"');
+    const named = { amp: '&', quot: '"' };
+    const decode = (text) =>
+        text.replace(/&(?:#(\d+)|(amp|quot));/g, (_, number, name) => name ? named[name] : String.fromCodePoint(number));
     return [...page.matchAll(/<a href="((?:[^"])*)" target="((?:[^"])*)">/g)].map((link) => ({
         address: decode(link[1]),
         target: decode(link[2]),
@@ -193,7 +195,7 @@ function checkAnswerSet(name, answers, lineEnd = '\n') {
 checkAnswerSet('ordinary answers', ordinary);
 checkAnswerSet('answers with CR LF line ends', ordinary, '\r\n');
 checkAnswerSet('hostile answers', {
-    siteAddress: 'www.example.org/"a\'b"',
+    siteAddress: 'www.example.org/"a\'b"&amp;',
     baseDirectory: '/dir with spaces\\net\\new\\<',
     targetFrame: 'my "frame" \\ it\'s',
     pageNetscape2: '/script>alert("x").html',

@@ -1,8 +1,6 @@
-// A libFuzzer target for the three readers: any bytes at all must be read or
-// refused, never crash nor read outside the input. Built when the compiler is
-// clang; configure with CMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined so the
-// readers are instrumented too, seed a corpus with the files of res/pictures and run
-//     pictures_fuzzer -max_total_time=60 CORPUS_DIR
+// libFuzzer target for the three picture readers: any bytes at all must be read or refused, never
+// crash nor read outside the input. Built by the fuzz preset; tools/fuzz.sh runs it seeded with
+// the program's own pictures in res/pictures.
 
 #include <cstddef>
 #include <cstdint>
