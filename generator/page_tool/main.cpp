@@ -45,6 +45,22 @@ std::string_view whatWasLeft(PageLeftBehind leftBehind) {
     return "";
 }
 
+// The exit status of a write into `output`, with its one line on stderr when it failed.
+int statusOf(PageResult result, const PageFailure& failure, const std::filesystem::path& output) {
+    switch (result) {
+        case PageResult::written:
+            return success;
+        case PageResult::creationFailed:
+            return fail(pageNotWritten,
+                        "cannot create " + output.string() + ": " + failure.cause.message());
+        case PageResult::writeFailed:
+            return fail(pageNotWritten, "cannot write " + output.string() + ": " +
+                                            failure.cause.message() + "; " +
+                                            std::string(whatWasLeft(failure.leftBehind)));
+    }
+    return pageNotWritten;
+}
+
 // Writing over the answers file would lose the answers; the same file under another name or
 // through a link counts too.
 bool outputIsTheAnswersFile(const page_tool::Options& options) {
@@ -88,19 +104,9 @@ int writePage(const page_tool::Options& options) {
         return status;
     }
     PageFailure failure;
-    switch (writeDetectionPage(
-        answers, [](int) {}, options.output, failure)) {
-        case PageResult::written:
-            return success;
-        case PageResult::creationFailed:
-            return fail(pageNotWritten, "cannot create " + options.output.string() + ": " +
-                                            failure.cause.message());
-        case PageResult::writeFailed:
-            return fail(pageNotWritten, "cannot write " + options.output.string() + ": " +
-                                            failure.cause.message() + "; " +
-                                            std::string(whatWasLeft(failure.leftBehind)));
-    }
-    return pageNotWritten;
+    const PageResult result = writeDetectionPage(
+        answers, [](int) {}, options.output, failure);
+    return statusOf(result, failure, options.output);
 }
 
 // --explain and --report: where the page for these answers sends its visitors, on the standard
@@ -121,18 +127,8 @@ int showPreview(const page_tool::Options& options) {
         return success;
     }
     PageFailure failure;
-    switch (page_tool::writePreviewFile(options, answers, failure)) {
-        case PageResult::written:
-            return success;
-        case PageResult::creationFailed:
-            return fail(pageNotWritten, "cannot create " + options.output.string() + ": " +
-                                            failure.cause.message());
-        case PageResult::writeFailed:
-            return fail(pageNotWritten, "cannot write " + options.output.string() + ": " +
-                                            failure.cause.message() + "; " +
-                                            std::string(whatWasLeft(failure.leftBehind)));
-    }
-    return pageNotWritten;
+    const PageResult result = page_tool::writePreviewFile(options, answers, failure);
+    return statusOf(result, failure, options.output);
 }
 
 }  // namespace
