@@ -7,15 +7,12 @@
 // Usage: node charsets_in_chromium.mjs PATH/TO/navisift-page [PATH/TO/chromium]
 
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 
-import { chromium } from 'playwright-core';
-
+import { disguise, launchHeadlessChromium } from './headless_chromium.mjs';
 import { decode8Bit, writeAnswerSet } from './routing_check.mjs';
 
 const tool = process.argv[2];
-const executablePath = process.argv[3] ?? execFileSync('which', ['chromium'], { encoding: 'utf8' }).trim();
 
 // null: served as text/html alone, and Chromium guesses.
 const charsets = [null, 'windows-1252', 'UTF-8', 'Shift_JIS', 'EUC-JP', 'GBK', 'Big5', 'EUC-KR'];
@@ -89,29 +86,7 @@ const answerSets = {
 // The elements of the page as the parser builds them: the script is moved into the head.
 const elementsOfThePage = ['HTML', 'HEAD', 'TITLE', 'SCRIPT', 'BODY', 'A', 'P', 'A'];
 
-// Runs before the page's own script: the visitor's navigator values, and `open` and `alert`
-// replaced by recorders.
-function disguise({ appName, appVersion }) {
-    Object.defineProperty(Navigator.prototype, 'appName', { get: () => appName, configurable: true });
-    Object.defineProperty(Navigator.prototype, 'appVersion', { get: () => appVersion, configurable: true });
-    window.recordedCalls = [];
-    window.open = (address, target) => {
-        window.recordedCalls.push({ call: 'open', address, target });
-        return null;
-    };
-    window.alert = (message) => {
-        window.recordedCalls.push({ call: 'alert', message });
-    };
-}
-
-const browser = await chromium.launch({
-    executablePath,
-    headless: true,
-    args: [
-        '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-        '--disable-background-networking', '--disable-component-update', '--disable-sync',
-    ],
-});
+const browser = await launchHeadlessChromium(process.argv[3]);
 
 let failures = 0;
 let loads = 0;

@@ -4,40 +4,12 @@
 //
 // Usage: node page_in_chromium.mjs PATH/TO/navisift-page [PATH/TO/chromium]
 
-import { execFileSync } from 'node:child_process';
 import { pathToFileURL } from 'node:url';
 
-import { chromium } from 'playwright-core';
-
+import { disguise, launchHeadlessChromium } from './headless_chromium.mjs';
 import { checkEverySet, userAgentOf } from './routing_check.mjs';
 
-// Debian's Chromium, never a downloaded one.
-const executablePath = process.argv[3] ?? execFileSync('which', ['chromium'], { encoding: 'utf8' }).trim();
-
-// Playwright gives every launch a fresh temporary profile of its own (its --user-data-dir).
-const browser = await chromium.launch({
-    executablePath,
-    headless: true,
-    args: [
-        '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-        '--disable-background-networking', '--disable-component-update', '--disable-sync',
-    ],
-});
-
-// Runs before the page's own script: the visitor's navigator values, and `open` and `alert`
-// replaced by recorders, so that nothing navigates and no dialog waits.
-function disguise({ appName, appVersion }) {
-    Object.defineProperty(Navigator.prototype, 'appName', { get: () => appName, configurable: true });
-    Object.defineProperty(Navigator.prototype, 'appVersion', { get: () => appVersion, configurable: true });
-    window.recordedCalls = [];
-    window.open = (address, target) => {
-        window.recordedCalls.push({ call: 'open', address, target });
-        return null;
-    };
-    window.alert = (message) => {
-        window.recordedCalls.push({ call: 'alert', message });
-    };
-}
+const browser = await launchHeadlessChromium(process.argv[3]);
 
 // One browser context per listed browser, for its user agent; its one tab then loads the page of
 // every answer set in turn.
