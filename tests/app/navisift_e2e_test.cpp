@@ -72,13 +72,7 @@ class NavisiftInTerminal : public testing::Test {
             fs::remove_all(folder);
     }
 
-    std::string safeScreen() const {
-        try {
-            return terminal->screenText();
-        } catch (const std::exception& error) {
-            return std::string("(no screen: ") + error.what() + ")";
-        }
-    }
+    std::string safeScreen() const { return terminal->screenTextForReport(); }
 
     // Runs the command in the test's own folder; the driver keeps its files elsewhere.
     void startCommand(const std::vector<std::string>& command) {

@@ -246,6 +246,14 @@ std::string TerminalRun::screenText() const {
     return text;
 }
 
+std::string TerminalRun::screenTextForReport() const {
+    try {
+        return screenText();
+    } catch (const std::exception& error) {
+        return std::string("(no screen: ") + error.what() + ")";
+    }
+}
+
 std::string TerminalRun::screenWithAttributes() const {
     return tmux({"capture-pane", "-p", "-e", "-t", "e2e"});
 }

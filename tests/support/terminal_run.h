@@ -86,6 +86,9 @@ class TerminalRun {
     // The pane's rows now, as UTF-8 text.
     std::vector<std::string> screen() const;
     std::string screenText() const;
+    // The screen for a failure report: the text, or why it could not be read (the pane may be
+    // gone with the program).
+    std::string screenTextForReport() const;
     // The same with the cells' colours and attributes as escape sequences.
     std::string screenWithAttributes() const;
     // The cursor: where it is and whether it shows.
